@@ -1,0 +1,4 @@
+#include "entry.h"
+#include "overdrive.h"
+
+ZU_PLUGIN_ENTRY(Overdrive)
