@@ -28,19 +28,21 @@ using AEffectGetParameterProc = float(VSTCALLBACK*)(AEffect* effect, VstInt32 in
 
 // Four-character codes with the first character in the highest byte.
 constexpr VstInt32 fourCharHighFirst(const char (&c)[5]) {
-    return static_cast<VstInt32>((static_cast<std::uint32_t>(static_cast<unsigned char>(c[0])) << 24) |
-                                 (static_cast<std::uint32_t>(static_cast<unsigned char>(c[1])) << 16) |
-                                 (static_cast<std::uint32_t>(static_cast<unsigned char>(c[2])) << 8) |
-                                 static_cast<std::uint32_t>(static_cast<unsigned char>(c[3])));
+    return static_cast<VstInt32>(
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(c[0])) << 24) |
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(c[1])) << 16) |
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(c[2])) << 8) |
+        static_cast<std::uint32_t>(static_cast<unsigned char>(c[3])));
 }
 
 // Four-character codes with the first character in the lowest byte: the bytes in memory read
 // the code in order. The effects' own IDs use this order.
 constexpr VstInt32 fourCharLowFirst(const char (&c)[5]) {
-    return static_cast<VstInt32>(static_cast<std::uint32_t>(static_cast<unsigned char>(c[0])) |
-                                 (static_cast<std::uint32_t>(static_cast<unsigned char>(c[1])) << 8) |
-                                 (static_cast<std::uint32_t>(static_cast<unsigned char>(c[2])) << 16) |
-                                 (static_cast<std::uint32_t>(static_cast<unsigned char>(c[3])) << 24));
+    return static_cast<VstInt32>(
+        static_cast<std::uint32_t>(static_cast<unsigned char>(c[0])) |
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(c[1])) << 8) |
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(c[2])) << 16) |
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(c[3])) << 24));
 }
 
 constexpr VstInt32 kEffectMagic = fourCharHighFirst("VstP");
@@ -72,8 +74,8 @@ struct AEffect {
     char future[56 + sizeof(void*)];
 };
 
-#define ZU_CHECK_OFFSET(field, offset32, offset64)                                               \
-    static_assert(offsetof(AEffect, field) == (sizeof(void*) == 4 ? (offset32) : (offset64)),   \
+#define ZU_CHECK_OFFSET(field, offset32, offset64)                                                 \
+    static_assert(offsetof(AEffect, field) == (sizeof(void*) == 4 ? (offset32) : (offset64)),      \
                   "AEffect::" #field " is not where hosts read it")
 ZU_CHECK_OFFSET(magic, 0, 0);
 ZU_CHECK_OFFSET(dispatcher, 4, 8);

@@ -26,4 +26,6 @@ void AEffEditor::idle() {
 
 void AEffEditor::update() {}
 
-void AEffEditor::postUpdate() { updateFlag = 1; }
+void AEffEditor::postUpdate() {
+    updateFlag = 1;
+}

@@ -6,8 +6,7 @@
 #include "convert.h"
 #include "record_forwarding.h"
 
-AudioEffect::AudioEffect(audioMasterCallback audioMaster, VstInt32 numPrograms,
-                         VstInt32 numParams)
+AudioEffect::AudioEffect(audioMasterCallback audioMaster, VstInt32 numPrograms, VstInt32 numParams)
     : editor(nullptr), audioMaster(audioMaster), numPrograms(numPrograms), numParams(numParams),
       curProgram(0) {
     std::memset(&cEffect, 0, sizeof(cEffect));
@@ -29,7 +28,9 @@ AudioEffect::AudioEffect(audioMasterCallback audioMaster, VstInt32 numPrograms,
     blockSize = 1024;
 }
 
-AudioEffect::~AudioEffect() { delete editor; }
+AudioEffect::~AudioEffect() {
+    delete editor;
+}
 
 void AudioEffect::setEditor(AEffEditor* newEditor) {
     editor = newEditor;
@@ -37,7 +38,9 @@ void AudioEffect::setEditor(AEffEditor* newEditor) {
 }
 
 void AudioEffect::setParameter(VstInt32, float) {}
-float AudioEffect::getParameter(VstInt32) { return 0.0f; }
+float AudioEffect::getParameter(VstInt32) {
+    return 0.0f;
+}
 
 void AudioEffect::setParameterAutomated(VstInt32 index, float value) {
     setParameter(index, value);
@@ -49,20 +52,40 @@ void AudioEffect::processReplacing(float**, float**, VstInt32) {}
 VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
                                   float opt) {
     switch (opcode) {
-    case effOpen: open(); break;
-    case effClose: close(); break;
+    case effOpen:
+        open();
+        break;
+    case effClose:
+        close();
+        break;
     case effSetProgram:
         if (value >= 0 && value < numPrograms) setProgram(static_cast<VstInt32>(value));
         break;
-    case effGetProgram: return getProgram();
-    case effSetProgramName: setProgramName(static_cast<char*>(ptr)); break;
-    case effGetProgramName: getProgramName(static_cast<char*>(ptr)); break;
-    case effGetParamLabel: getParameterLabel(index, static_cast<char*>(ptr)); break;
-    case effGetParamDisplay: getParameterDisplay(index, static_cast<char*>(ptr)); break;
-    case effGetParamName: getParameterName(index, static_cast<char*>(ptr)); break;
-    case effGetVu: return truncateClamped(getVu() * 32767.0, INT32_MIN, INT32_MAX);
-    case effSetSampleRate: setSampleRate(opt); break;
-    case effSetBlockSize: setBlockSize(static_cast<VstInt32>(value)); break;
+    case effGetProgram:
+        return getProgram();
+    case effSetProgramName:
+        setProgramName(static_cast<char*>(ptr));
+        break;
+    case effGetProgramName:
+        getProgramName(static_cast<char*>(ptr));
+        break;
+    case effGetParamLabel:
+        getParameterLabel(index, static_cast<char*>(ptr));
+        break;
+    case effGetParamDisplay:
+        getParameterDisplay(index, static_cast<char*>(ptr));
+        break;
+    case effGetParamName:
+        getParameterName(index, static_cast<char*>(ptr));
+        break;
+    case effGetVu:
+        return truncateClamped(getVu() * 32767.0, INT32_MIN, INT32_MAX);
+    case effSetSampleRate:
+        setSampleRate(opt);
+        break;
+    case effSetBlockSize:
+        setBlockSize(static_cast<VstInt32>(value));
+        break;
     case effMainsChanged:
         if (value == 0)
             suspend();
@@ -81,38 +104,84 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
     case effEditIdle:
         if (editor) editor->idle();
         break;
-    case effIdentify: return kIdentifyAnswer;
-    default: break;
+    case effIdentify:
+        return kIdentifyAnswer;
+    default:
+        break;
     }
     return 0;
 }
 
 void AudioEffect::open() {}
 void AudioEffect::close() {}
-VstInt32 AudioEffect::getProgram() { return curProgram; }
-void AudioEffect::setProgram(VstInt32 program) { curProgram = program; }
-void AudioEffect::setProgramName(char* name) { name[0] = '\0'; }
-void AudioEffect::getProgramName(char* name) { name[0] = '\0'; }
-void AudioEffect::getParameterLabel(VstInt32, char* label) { label[0] = '\0'; }
-void AudioEffect::getParameterDisplay(VstInt32, char* text) { text[0] = '\0'; }
-void AudioEffect::getParameterName(VstInt32, char* text) { text[0] = '\0'; }
-float AudioEffect::getVu() { return 0.0f; }
-void AudioEffect::setSampleRate(float newSampleRate) { sampleRate = newSampleRate; }
-void AudioEffect::setBlockSize(VstInt32 newBlockSize) { blockSize = newBlockSize; }
+VstInt32 AudioEffect::getProgram() {
+    return curProgram;
+}
+void AudioEffect::setProgram(VstInt32 program) {
+    curProgram = program;
+}
+void AudioEffect::setProgramName(char* name) {
+    name[0] = '\0';
+}
+void AudioEffect::getProgramName(char* name) {
+    name[0] = '\0';
+}
+void AudioEffect::getParameterLabel(VstInt32, char* label) {
+    label[0] = '\0';
+}
+void AudioEffect::getParameterDisplay(VstInt32, char* text) {
+    text[0] = '\0';
+}
+void AudioEffect::getParameterName(VstInt32, char* text) {
+    text[0] = '\0';
+}
+float AudioEffect::getVu() {
+    return 0.0f;
+}
+void AudioEffect::setSampleRate(float newSampleRate) {
+    sampleRate = newSampleRate;
+}
+void AudioEffect::setBlockSize(VstInt32 newBlockSize) {
+    blockSize = newBlockSize;
+}
 void AudioEffect::suspend() {}
 void AudioEffect::resume() {}
-void AudioEffect::setUniqueID(VstInt32 iD) { cEffect.uniqueID = iD; }
-void AudioEffect::setNumInputs(VstInt32 inputs) { cEffect.numInputs = inputs; }
-void AudioEffect::setNumOutputs(VstInt32 outputs) { cEffect.numOutputs = outputs; }
-void AudioEffect::hasVu(bool state) { setFlag(effFlagsHasVu, state); }
-void AudioEffect::hasClip(bool state) { setFlag(effFlagsHasClip, state); }
-void AudioEffect::canMono(bool state) { setFlag(effFlagsCanMono, state); }
-void AudioEffect::canProcessReplacing(bool state) { setFlag(effFlagsCanReplacing, state); }
-void AudioEffect::setRealtimeQualities(VstInt32 qualities) { cEffect.realQualities = qualities; }
-void AudioEffect::setOfflineQualities(VstInt32 qualities) { cEffect.offQualities = qualities; }
-void AudioEffect::setInitialDelay(VstInt32 delay) { cEffect.initialDelay = delay; }
-float AudioEffect::getSampleRate() { return sampleRate; }
-VstInt32 AudioEffect::getBlockSize() { return blockSize; }
+void AudioEffect::setUniqueID(VstInt32 iD) {
+    cEffect.uniqueID = iD;
+}
+void AudioEffect::setNumInputs(VstInt32 inputs) {
+    cEffect.numInputs = inputs;
+}
+void AudioEffect::setNumOutputs(VstInt32 outputs) {
+    cEffect.numOutputs = outputs;
+}
+void AudioEffect::hasVu(bool state) {
+    setFlag(effFlagsHasVu, state);
+}
+void AudioEffect::hasClip(bool state) {
+    setFlag(effFlagsHasClip, state);
+}
+void AudioEffect::canMono(bool state) {
+    setFlag(effFlagsCanMono, state);
+}
+void AudioEffect::canProcessReplacing(bool state) {
+    setFlag(effFlagsCanReplacing, state);
+}
+void AudioEffect::setRealtimeQualities(VstInt32 qualities) {
+    cEffect.realQualities = qualities;
+}
+void AudioEffect::setOfflineQualities(VstInt32 qualities) {
+    cEffect.offQualities = qualities;
+}
+void AudioEffect::setInitialDelay(VstInt32 delay) {
+    cEffect.initialDelay = delay;
+}
+float AudioEffect::getSampleRate() {
+    return sampleRate;
+}
+VstInt32 AudioEffect::getBlockSize() {
+    return blockSize;
+}
 
 VstInt32 AudioEffect::getMasterVersion() {
     const VstIntPtr version = callHost(audioMasterVersion, 0, 0, 0.0f);
@@ -123,7 +192,9 @@ VstInt32 AudioEffect::getCurrentUniqueId() {
     return static_cast<VstInt32>(callHost(audioMasterCurrentId, 0, 0, 0.0f));
 }
 
-void AudioEffect::masterIdle() { callHost(audioMasterIdle, 0, 0, 0.0f); }
+void AudioEffect::masterIdle() {
+    callHost(audioMasterIdle, 0, 0, 0.0f);
+}
 
 bool AudioEffect::isInputConnected(VstInt32 input) {
     return callHost(audioMasterPinConnected, input, 0, 0.0f) == 0;

@@ -23,17 +23,17 @@ template <class Effect> AEffect* createEffectInstance(audioMasterCallback audioM
 
 #if defined(_WIN32)
 // The module-definition file exports this function under the plain name "main".
-#define ZU_PLUGIN_ENTRY(EffectClass)                                                             \
-    extern "C" AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback audioMaster) {             \
-        return zu::createEffectInstance<EffectClass>(audioMaster);                               \
+#define ZU_PLUGIN_ENTRY(EffectClass)                                                               \
+    extern "C" AEffect* VSTCALLBACK VSTPluginMain(audioMasterCallback audioMaster) {               \
+        return zu::createEffectInstance<EffectClass>(audioMaster);                                 \
     }
 #else
 // Linux hosts look up VSTPluginMain first, then main: both names lead to the same function.
-#define ZU_PLUGIN_ENTRY(EffectClass)                                                             \
-    extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(                    \
-        audioMasterCallback audioMaster) {                                                       \
-        return zu::createEffectInstance<EffectClass>(audioMaster);                               \
-    }                                                                                            \
-    extern "C" __attribute__((visibility("default"), alias("VSTPluginMain"))) AEffect*           \
+#define ZU_PLUGIN_ENTRY(EffectClass)                                                               \
+    extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(                      \
+        audioMasterCallback audioMaster) {                                                         \
+        return zu::createEffectInstance<EffectClass>(audioMaster);                                 \
+    }                                                                                              \
+    extern "C" __attribute__((visibility("default"), alias("VSTPluginMain"))) AEffect*             \
     zuMainAlias(audioMasterCallback audioMaster) __asm__("main");
 #endif

@@ -11,7 +11,9 @@ constexpr char kHugeText[] = " Huge!  ";
 constexpr char kMinusInfinityDbText[] = "   -\xB0   ";
 constexpr int kTextWidth = 8;
 
-char digitOf(double v) { return static_cast<char>('0' + static_cast<int>(std::fmod(v, 10.0))); }
+char digitOf(double v) {
+    return static_cast<char>('0' + static_cast<int>(std::fmod(v, 10.0)));
+}
 
 } // namespace
 

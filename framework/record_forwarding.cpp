@@ -3,11 +3,13 @@
 #include "audioeffect.h"
 
 namespace {
-AudioEffect* effectOf(AEffect* e) { return static_cast<AudioEffect*>(e->object); }
+AudioEffect* effectOf(AEffect* e) {
+    return static_cast<AudioEffect*>(e->object);
+}
 } // namespace
 
-VstIntPtr VSTCALLBACK dispatcherClass(AEffect* e, VstInt32 opcode, VstInt32 index,
-                                      VstIntPtr value, void* ptr, float opt) {
+VstIntPtr VSTCALLBACK dispatcherClass(AEffect* e, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                                      void* ptr, float opt) {
     AudioEffect* effect = effectOf(e);
     if (opcode == effClose) {
         effect->dispatcher(opcode, index, value, ptr, opt);

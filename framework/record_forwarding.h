@@ -3,8 +3,8 @@
 
 #include "aeffect.h"
 
-VstIntPtr VSTCALLBACK dispatcherClass(AEffect* e, VstInt32 opcode, VstInt32 index,
-                                      VstIntPtr value, void* ptr, float opt);
+VstIntPtr VSTCALLBACK dispatcherClass(AEffect* e, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                                      void* ptr, float opt);
 void VSTCALLBACK processClass(AEffect* e, float** inputs, float** outputs, VstInt32 sampleFrames);
 void VSTCALLBACK processClassReplacing(AEffect* e, float** inputs, float** outputs,
                                        VstInt32 sampleFrames);

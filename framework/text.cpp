@@ -7,7 +7,8 @@ namespace zu {
 
 void copyProgramName(char (&name)[kProgramNameSize], const char* src) {
     std::size_t n = 0;
-    while (n + 1 < kProgramNameSize && src[n] != '\0') ++n;
+    while (n + 1 < kProgramNameSize && src[n] != '\0')
+        ++n;
     std::memcpy(name, src, n);
     name[n] = '\0';
 }

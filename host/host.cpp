@@ -20,13 +20,21 @@ VstIntPtr VSTCALLBACK hostCallback(AEffect* effect, VstInt32 opcode, VstInt32 in
 
 } // namespace
 
-audioMasterCallback Host::callback() { return hostCallback; }
+audioMasterCallback Host::callback() {
+    return hostCallback;
+}
 
-void Host::beginCreation() { hostBeingCreated = this; }
+void Host::beginCreation() {
+    hostBeingCreated = this;
+}
 
-void Host::endCreation() { hostBeingCreated = nullptr; }
+void Host::endCreation() {
+    hostBeingCreated = nullptr;
+}
 
-void Host::adopt(AEffect* effect) { effect->user = this; }
+void Host::adopt(AEffect* effect) {
+    effect->user = this;
+}
 
 std::vector<HostCall> Host::calls() const {
     std::lock_guard lock(mutex);
@@ -44,10 +52,14 @@ VstIntPtr Host::answer(const HostCall& call) {
         recorded.push_back(call);
     }
     switch (call.opcode) {
-    case audioMasterVersion: return answers.version;
-    case audioMasterCurrentId: return answers.currentId;
-    case audioMasterPinConnected: return answers.pinConnected;
-    default: return 0;
+    case audioMasterVersion:
+        return answers.version;
+    case audioMasterCurrentId:
+        return answers.currentId;
+    case audioMasterPinConnected:
+        return answers.pinConnected;
+    default:
+        return 0;
     }
 }
 

@@ -11,9 +11,11 @@ namespace zu::host {
 namespace {
 
 std::string trimmedLower(std::string s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.pop_back();
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+        s.pop_back();
     std::size_t first = 0;
-    while (first < s.size() && std::isspace(static_cast<unsigned char>(s[first]))) ++first;
+    while (first < s.size() && std::isspace(static_cast<unsigned char>(s[first])))
+        ++first;
     s.erase(0, first);
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -55,7 +57,9 @@ void PluginInstance::setParameter(VstInt32 index, float value) {
     effect->setParameter(effect, index, value);
 }
 
-float PluginInstance::getParameter(VstInt32 index) { return effect->getParameter(effect, index); }
+float PluginInstance::getParameter(VstInt32 index) {
+    return effect->getParameter(effect, index);
+}
 
 void PluginInstance::process(float** inputs, float** outputs, VstInt32 frames) {
     effect->process(effect, inputs, outputs, frames);
@@ -72,7 +76,9 @@ std::string PluginInstance::text(VstInt32 opcode, VstInt32 index) {
     return buffer;
 }
 
-std::string PluginInstance::parameterName(VstInt32 index) { return text(effGetParamName, index); }
+std::string PluginInstance::parameterName(VstInt32 index) {
+    return text(effGetParamName, index);
+}
 
 std::string PluginInstance::parameterLabel(VstInt32 index) {
     return text(effGetParamLabel, index);
@@ -82,7 +88,9 @@ std::string PluginInstance::parameterDisplay(VstInt32 index) {
     return text(effGetParamDisplay, index);
 }
 
-std::string PluginInstance::programName() { return text(effGetProgramName, 0); }
+std::string PluginInstance::programName() {
+    return text(effGetProgramName, 0);
+}
 
 void PluginInstance::start(float sampleRate, VstInt32 blockSize) {
     dispatch(effSetSampleRate, 0, 0, nullptr, sampleRate);
@@ -93,7 +101,8 @@ void PluginInstance::start(float sampleRate, VstInt32 blockSize) {
 VstInt32 PluginInstance::findParameter(const std::string& indexOrName) {
     int index = -1;
     const char* end = indexOrName.data() + indexOrName.size();
-    if (auto [p, ec] = std::from_chars(indexOrName.data(), end, index); ec == std::errc() && p == end)
+    if (auto [p, ec] = std::from_chars(indexOrName.data(), end, index);
+        ec == std::errc() && p == end)
         return index >= 0 && index < effect->numParams ? index : -1;
     const std::string wanted = trimmedLower(indexOrName);
     for (VstInt32 i = 0; i < effect->numParams; ++i)

@@ -32,6 +32,8 @@ PluginLibrary::PluginLibrary(const std::string& path)
     throw HostError("'" + path + "' is not a plug-in: it exports neither VSTPluginMain nor main");
 }
 
-PluginLibrary::~PluginLibrary() { ::dlclose(handle); }
+PluginLibrary::~PluginLibrary() {
+    ::dlclose(handle);
+}
 
 } // namespace zu::host

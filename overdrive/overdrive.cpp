@@ -53,16 +53,21 @@ void Overdrive::setParameter(VstInt32 index, float value) {
         program.volume = value;
         volume = value;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
 float Overdrive::getParameter(VstInt32 index) {
     switch (index) {
-    case 0: return drive;
-    case 1: return depth;
-    case 2: return volume;
-    default: return 0.0f;
+    case 0:
+        return drive;
+    case 1:
+        return depth;
+    case 2:
+        return volume;
+    default:
+        return 0.0f;
     }
 }
 
@@ -74,9 +79,13 @@ void Overdrive::setProgram(VstInt32 program) {
     setParameter(2, p.volume);
 }
 
-void Overdrive::setProgramName(char* name) { zu::copyProgramName(programs[curProgram].name, name); }
+void Overdrive::setProgramName(char* name) {
+    zu::copyProgramName(programs[curProgram].name, name);
+}
 
-void Overdrive::getProgramName(char* name) { std::strcpy(name, programs[curProgram].name); }
+void Overdrive::getProgramName(char* name) {
+    std::strcpy(name, programs[curProgram].name);
+}
 
 void Overdrive::getParameterLabel(VstInt32 index, char* label) {
     if (index >= 0 && index < kNumParams) std::strcpy(label, kLabels[index]);
@@ -88,8 +97,12 @@ void Overdrive::getParameterName(VstInt32 index, char* text) {
 
 void Overdrive::getParameterDisplay(VstInt32 index, char* text) {
     switch (index) {
-    case 0: zu::formatText(text, "%3i", static_cast<int>(driveLevel)); break;
-    case 1: zu::formatText(text, "%3.2f%%", static_cast<double>(depth * 100.0f)); break;
+    case 0:
+        zu::formatText(text, "%3i", static_cast<int>(driveLevel));
+        break;
+    case 1:
+        zu::formatText(text, "%3.2f%%", static_cast<double>(depth * 100.0f));
+        break;
     case 2: {
         const float v = volume;
         if (v > 0.0f)
@@ -98,13 +111,18 @@ void Overdrive::getParameterDisplay(VstInt32 index, char* text) {
             std::strcpy(text, "   -Inf  ");
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
-float Overdrive::getVu() { return zu::takeVu(vu); }
+float Overdrive::getVu() {
+    return zu::takeVu(vu);
+}
 
-void Overdrive::suspend() { curveDirty = 1; }
+void Overdrive::suspend() {
+    curveDirty = 1;
+}
 
 void Overdrive::process(float** inputs, float** outputs, VstInt32 sampleFrames) {
     run<true>(inputs, outputs, sampleFrames);
@@ -130,8 +148,7 @@ void Overdrive::buildCurve(int exponent) {
     }
 }
 
-template <bool Adding>
-void Overdrive::run(float** inputs, float** outputs, VstInt32 sampleFrames) {
+template <bool Adding> void Overdrive::run(float** inputs, float** outputs, VstInt32 sampleFrames) {
     // Clear the flag before building, so that a change arriving during the build is kept.
     if (curveDirty != 0) {
         curveDirty = 0;

@@ -16,7 +16,8 @@ std::string idText(VstInt32 id) {
     char bytes[4];
     std::memcpy(bytes, &id, sizeof(bytes));
     std::string text;
-    for (char c : bytes) text += (c >= 0x20 && c < 0x7f) ? c : '.';
+    for (char c : bytes)
+        text += (c >= 0x20 && c < 0x7f) ? c : '.';
     return text;
 }
 
@@ -52,8 +53,7 @@ void printRecord(const zu::host::PluginLibrary& library, PluginInstance& instanc
     std::printf("initial delay  %d\n", r.initialDelay);
     std::printf("qualities      realtime %d, offline %d\n", r.realQualities, r.offQualities);
     std::printf("io ratio       %g\n", static_cast<double>(r.ioRatio));
-    std::printf("identify       0x%08X\n",
-                static_cast<unsigned>(instance.dispatch(effIdentify)));
+    std::printf("identify       0x%08X\n", static_cast<unsigned>(instance.dispatch(effIdentify)));
 }
 
 void printParameters(PluginInstance& instance) {

@@ -78,7 +78,8 @@ void render(const Options& options) {
                             std::to_string(options.program));
         instance.setProgram(options.program);
     }
-    for (const std::string& setting : options.settings) zu::host::applySetting(instance, setting);
+    for (const std::string& setting : options.settings)
+        zu::host::applySetting(instance, setting);
     instance.start(static_cast<float>(in.sampleRate), options.block);
 
     // Long files get a progress line.

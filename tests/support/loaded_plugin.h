@@ -1,0 +1,48 @@
+// A built plug-in file loaded through the host library, as a host loads it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host.h"
+#include "plugin_instance.h"
+#include "plugin_library.h"
+#include "stereo_signal.h"
+
+namespace zu::testing {
+
+#ifdef ZU_PLUGIN_DIR
+inline std::string pluginPath(const std::string& name) {
+    return std::string(ZU_PLUGIN_DIR) + "/" + name + ".so";
+}
+#endif
+
+struct LoadedPlugin {
+    explicit LoadedPlugin(const std::string& path, host::HostAnswers answers = {})
+        : library(path), host(answers), instance(library, host) {}
+
+    // Runs one call of processReplacing (or process) over the signal, in place of `out`.
+    void run(host::StereoSignal& in, host::StereoSignal& out, bool replacing = true) {
+        float* inputs[2] = {in.left.data(), in.right.data()};
+        float* outputs[2] = {out.left.data(), out.right.data()};
+        const auto frames = static_cast<VstInt32>(in.frames());
+        if (replacing)
+            instance.processReplacing(inputs, outputs, frames);
+        else
+            instance.process(inputs, outputs, frames);
+    }
+
+    host::PluginLibrary library;
+    host::Host host;
+    host::PluginInstance instance;
+};
+
+// A signal whose both channels hold the given samples.
+inline host::StereoSignal stereo(const std::vector<float>& left, const std::vector<float>& right) {
+    host::StereoSignal s(left.size());
+    s.left = left;
+    s.right = right;
+    return s;
+}
+
+} // namespace zu::testing
