@@ -1,0 +1,17 @@
+// The floors every plug-in figure is compared with. Each routine lives in a translation unit of
+// its own, compiled with -O2, and is called through a function pointer, as a host calls a plug-in.
+#pragma once
+
+#include "aeffect.h"
+
+namespace zu::bench {
+
+// out[c][i] = in[c][i] * gain for both channels, over plain pointers.
+using GainRoutine = void (*)(float** inputs, float** outputs, VstInt32 frames, float gain);
+// out[c][i] = in[c][i] for both channels.
+using CopyRoutine = void (*)(float** inputs, float** outputs, VstInt32 frames);
+
+void gainLoop(float** inputs, float** outputs, VstInt32 frames, float gain);
+void copyLoop(float** inputs, float** outputs, VstInt32 frames);
+
+} // namespace zu::bench

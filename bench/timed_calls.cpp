@@ -1,0 +1,82 @@
+#include "timed_calls.h"
+
+#include <optional>
+
+#include "allocation_counter.h"
+#include "feed.h"
+#include "floors.h"
+#include "host.h"
+#include "host_error.h"
+#include "plugin_instance.h"
+#include "render.h"
+
+namespace zu::bench {
+
+namespace {
+
+constexpr float kGain = 0.5f;
+
+void countFrames(benchmark::State& state, VstInt32 block) {
+    // Shown as seconds per stereo frame.
+    state.counters["per_frame"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * block,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+} // namespace
+
+void timeGainLoop(benchmark::State& state, VstInt32 block) {
+    Feed feed(Input::Sine, block);
+    GainRoutine routine = gainLoop;
+    benchmark::DoNotOptimize(routine);
+    for (auto _ : state) {
+        routine(feed.inputs(), feed.outputs(), block, kGain);
+        feed.advance();
+    }
+    countFrames(state, block);
+}
+
+void timeCopyLoop(benchmark::State& state, VstInt32 block) {
+    Feed feed(Input::Sine, block);
+    CopyRoutine routine = copyLoop;
+    benchmark::DoNotOptimize(routine);
+    for (auto _ : state) {
+        routine(feed.inputs(), feed.outputs(), block);
+        feed.advance();
+    }
+    countFrames(state, block);
+}
+
+void timePlugin(benchmark::State& state, const host::PluginLibrary& library, const Row& row,
+                VstInt32 block) {
+    try {
+        host::Host host;
+        host::PluginInstance instance(library, host);
+        instance.dispatch(effOpen);
+        for (const std::string& setting : row.settings)
+            host::applySetting(instance, setting);
+        std::optional<host::Setting> change;
+        if (!row.everyCall.empty()) change = host::parseSetting(instance, row.everyCall);
+        instance.start(kSampleRate, block);
+
+        AEffect& record = instance.record();
+        const auto routine = row.adding ? record.process : record.processReplacing;
+        Feed feed(row.input, block, record.numInputs, record.numOutputs);
+        routine(&record, feed.inputs(), feed.outputs(), block);
+        feed.advance();
+
+        const long before = allocationCalls();
+        for (auto _ : state) {
+            if (change) record.setParameter(&record, change->index, change->value);
+            routine(&record, feed.inputs(), feed.outputs(), block);
+            feed.advance();
+        }
+        state.counters["allocs"] = static_cast<double>(allocationCalls() - before);
+        countFrames(state, block);
+        instance.stop();
+    } catch (const host::HostError& e) {
+        state.SkipWithError(e.what());
+    }
+}
+
+} // namespace zu::bench
