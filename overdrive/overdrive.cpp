@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "convert.h"
+#include "simd.h"
 #include "vu_meter.h"
 
 namespace {
@@ -11,12 +12,49 @@ namespace {
 constexpr char kNames[Overdrive::kNumParams][10] = {"Drive    ", "Depth    ", "Volume   "};
 constexpr char kLabels[Overdrive::kNumParams][10] = {"         ", "         ", "dB       "};
 
-// The curve holds the lower half of the shape; the sign of x picks the half.
-inline float shape(const float* curve, float x) {
-    float a = std::fabs(x);
-    a = a < 1.0f ? a : 1.0f; // NaN looks up the last entry
-    const float c = curve[static_cast<int>(a * 32767.0f)];
-    return x >= 0.0f ? 1.0f - c : c - 1.0f;
+using zu::simd::Floats;
+using zu::simd::Indices;
+using zu::simd::Ints;
+using zu::simd::kLanes;
+
+constexpr int kSegments = 128;
+constexpr int kSegmentSteps = 256;
+
+// wet = shape(x) for four samples whose denormals are first taken as +0, in x as well (a
+// multiplication with a denormal is many times slower). The curve holds the lower half of the
+// shape and the sign of x picks the half: c - 1 is exactly -(1 - c), so the sign goes on as a
+// bit. After the flush x is never -0, so its sign bit says x < 0.
+inline void shape(const float* curve, Floats& x, Floats& wet) {
+    const Ints bits = (Ints)x & zu::simd::kMagnitudeBits;
+    const Ints normal = bits > zu::simd::kLargestDenormalBits;
+    x = (Floats)((Ints)x & normal);
+    Floats a = (Floats)(bits & normal);
+    zu::simd::limitAbove(a, Floats{} + 1.0f); // NaN looks up the last entry
+    const Indices index = (Indices) __builtin_convertvector(a * 32767.0f, Ints);
+    const Floats c = {curve[index[0]], curve[index[1]], curve[index[2]], curve[index[3]]};
+    wet = (Floats)((Ints)(1.0f - c) ^ ((Ints)x & zu::simd::kSignBit));
+}
+
+struct Mix {
+    const float* curve;
+    float depth;
+    float dry;
+    float volume;
+
+    void operator()(Floats& x, Floats& y) const {
+        Floats wet;
+        shape(curve, x, wet);
+        y = volume * (depth * wet + dry * x);
+    }
+};
+
+template <bool Adding> inline void put(float* out, const Floats& y) {
+    Floats v = y;
+    if constexpr (Adding) {
+        std::memcpy(&v, out, sizeof v);
+        v += y;
+    }
+    std::memcpy(out, &v, sizeof v);
 }
 
 } // namespace
@@ -132,19 +170,27 @@ void Overdrive::processReplacing(float** inputs, float** outputs, VstInt32 sampl
     run<false>(inputs, outputs, sampleFrames);
 }
 
-// 128 straight segments of 256 entries; each segment starts from its exact end value.
+// 128 straight segments of 256 entries; each segment starts from its exact end value. The
+// segments do not depend on each other's entries, so eight are built side by side: each one's
+// chain of roundings hides the latency of the others.
 void Overdrive::buildCurve(int exponent) {
+    constexpr int kSideBySide = 8;
     float* table = curve.get();
     float prev = 1.0f;
-    for (int i = 0; i < 128; ++i) {
-        const float m = static_cast<float>(std::pow(1.0 - (i + 1) / 128.0, exponent));
-        const float step = (prev - m) / 256.0f;
-        float v = prev;
-        for (int j = 0; j < 256; ++j) {
-            v = v - step;
-            table[256 * i + j] = v;
+    for (int i = 0; i < kSegments; i += kSideBySide) {
+        float v[kSideBySide];
+        float step[kSideBySide];
+        for (int k = 0; k < kSideBySide; ++k) {
+            const float m = static_cast<float>(std::pow(1.0 - (i + k + 1) / 128.0, exponent));
+            v[k] = prev;
+            step[k] = (prev - m) / 256.0f;
+            prev = m;
         }
-        prev = m;
+        for (int j = 0; j < kSegmentSteps; ++j)
+            for (int k = 0; k < kSideBySide; ++k) {
+                v[k] = v[k] - step[k];
+                table[kSegmentSteps * (i + k) + j] = v[k];
+            }
     }
 }
 
@@ -154,28 +200,48 @@ template <bool Adding> void Overdrive::run(float** inputs, float** outputs, VstI
         curveDirty = 0;
         buildCurve(driveLevel + 1);
     }
-    const float* table = curve.get();
     const float dep = depth;
-    const float vol = volume;
-    const float dry = 1.0f - dep;
+    const Mix mix{curve.get(), dep, 1.0f - dep, volume};
     const float* in0 = inputs[0];
     const float* in1 = inputs[1];
     float* out0 = outputs[0];
     float* out1 = outputs[1];
-    float peak = 0.0f;
-    for (VstInt32 s = 0; s < sampleFrames; ++s) {
-        const float x0 = in0[s];
-        const float x1 = in1[s];
-        const float y0 = vol * (dep * shape(table, x0) + dry * x0);
-        const float y1 = vol * (dep * shape(table, x1) + dry * x1);
-        peak = zu::peakOf(peak, y0, y1);
-        if constexpr (Adding) {
-            out0[s] += y0;
-            out1[s] += y1;
-        } else {
-            out0[s] = y0;
-            out1[s] = y1;
+    Floats peak = {};
+    const auto meter = [&peak](const Floats& y) {
+        zu::simd::raiseTo(peak, (Floats)((Ints)y & zu::simd::kMagnitudeBits));
+    };
+
+    // Four frames at a time; both inputs of them are read before their outputs are written,
+    // so the outputs may be the inputs.
+    VstInt32 s = 0;
+    for (; s + kLanes <= sampleFrames; s += kLanes) {
+        Floats x0, x1, y0, y1;
+        std::memcpy(&x0, in0 + s, sizeof x0);
+        std::memcpy(&x1, in1 + s, sizeof x1);
+        mix(x0, y0);
+        mix(x1, y1);
+        meter(y0);
+        meter(y1);
+        put<Adding>(out0 + s, y0);
+        put<Adding>(out1 + s, y1);
+    }
+    // The last one to three frames; the spare lanes repeat the first of them, which leaves the
+    // peak as it is.
+    const VstInt32 rest = sampleFrames - s;
+    if (rest > 0) {
+        Floats x0, x1, y0, y1;
+        for (int i = 0; i < kLanes; ++i) {
+            x0[i] = in0[s + (i < rest ? i : 0)];
+            x1[i] = in1[s + (i < rest ? i : 0)];
+        }
+        mix(x0, y0);
+        mix(x1, y1);
+        meter(y0);
+        meter(y1);
+        for (int i = 0; i < rest; ++i) {
+            out0[s + i] = Adding ? out0[s + i] + y0[i] : y0[i];
+            out1[s + i] = Adding ? out1[s + i] + y1[i] : y1[i];
         }
     }
-    zu::feedVu(vu, peak);
+    zu::feedVu(vu, zu::simd::largestOf(peak));
 }
