@@ -120,6 +120,8 @@ void Summary::printTable(std::ostream& out) const {
         out << "---:|";
     out << "---:|\n";
     for (const Line& line : lines) {
+        if (std::none_of(blocks.begin(), blocks.end(), [&](VstInt32 b) { return cell(line, b); }))
+            continue;
         out << "| " << line.group << " | " << line.row << " | " << inputName(line.input) << " | "
             << (line.adding ? "process" : "replacing") << " |";
         double spread = 0.0;

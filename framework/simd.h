@@ -37,12 +37,24 @@ inline void raiseTo(Floats& a, const Floats& b) {
 #endif
 }
 
-// The largest lane, or 0 when none is above 0; NaN lanes are passed over.
+// Rows become columns.
+inline void transpose(Floats (&rows)[kLanes]) {
+    const Floats low01 = __builtin_shufflevector(rows[0], rows[1], 0, 4, 1, 5);
+    const Floats high01 = __builtin_shufflevector(rows[0], rows[1], 2, 6, 3, 7);
+    const Floats low23 = __builtin_shufflevector(rows[2], rows[3], 0, 4, 1, 5);
+    const Floats high23 = __builtin_shufflevector(rows[2], rows[3], 2, 6, 3, 7);
+    rows[0] = __builtin_shufflevector(low01, low23, 0, 1, 4, 5);
+    rows[1] = __builtin_shufflevector(low01, low23, 2, 3, 6, 7);
+    rows[2] = __builtin_shufflevector(high01, high23, 0, 1, 4, 5);
+    rows[3] = __builtin_shufflevector(high01, high23, 2, 3, 6, 7);
+}
+
+// The largest lane of a vector that holds no NaN.
 inline float largestOf(const Floats& v) {
-    float m = 0.0f;
-    for (int i = 0; i < kLanes; ++i)
-        m = v[i] > m ? v[i] : m;
-    return m;
+    Floats m = v;
+    raiseTo(m, __builtin_shufflevector(m, m, 2, 3, 0, 1));
+    raiseTo(m, __builtin_shufflevector(m, m, 1, 0, 3, 2));
+    return m[0];
 }
 
 } // namespace zu::simd

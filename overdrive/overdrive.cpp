@@ -171,26 +171,30 @@ void Overdrive::processReplacing(float** inputs, float** outputs, VstInt32 sampl
 }
 
 // 128 straight segments of 256 entries; each segment starts from its exact end value. The
-// segments do not depend on each other's entries, so eight are built side by side: each one's
-// chain of roundings hides the latency of the others.
+// segments do not depend on each other's entries, so four are built at once, one to a lane:
+// four steps of each, turned around so that each segment's four entries are stored together.
 void Overdrive::buildCurve(int exponent) {
-    constexpr int kSideBySide = 8;
-    float* table = curve.get();
     float prev = 1.0f;
-    for (int i = 0; i < kSegments; i += kSideBySide) {
-        float v[kSideBySide];
-        float step[kSideBySide];
-        for (int k = 0; k < kSideBySide; ++k) {
+    for (int i = 0; i < kSegments; i += kLanes) {
+        Floats v;
+        Floats step;
+        for (int k = 0; k < kLanes; ++k) {
             const float m = static_cast<float>(std::pow(1.0 - (i + k + 1) / 128.0, exponent));
             v[k] = prev;
             step[k] = (prev - m) / 256.0f;
             prev = m;
         }
-        for (int j = 0; j < kSegmentSteps; ++j)
-            for (int k = 0; k < kSideBySide; ++k) {
-                v[k] = v[k] - step[k];
-                table[kSegmentSteps * (i + k) + j] = v[k];
+        float* segments = curve.get() + kSegmentSteps * i;
+        for (int j = 0; j < kSegmentSteps; j += kLanes) {
+            Floats entries[kLanes];
+            for (Floats& e : entries) {
+                v = v - step;
+                e = v;
             }
+            zu::simd::transpose(entries);
+            for (int k = 0; k < kLanes; ++k)
+                std::memcpy(segments + kSegmentSteps * k + j, &entries[k], sizeof(Floats));
+        }
     }
 }
 
@@ -225,22 +229,20 @@ template <bool Adding> void Overdrive::run(float** inputs, float** outputs, VstI
         put<Adding>(out0 + s, y0);
         put<Adding>(out1 + s, y1);
     }
-    // The last one to three frames; the spare lanes repeat the first of them, which leaves the
-    // peak as it is.
-    const VstInt32 rest = sampleFrames - s;
-    if (rest > 0) {
-        Floats x0, x1, y0, y1;
-        for (int i = 0; i < kLanes; ++i) {
-            x0[i] = in0[s + (i < rest ? i : 0)];
-            x1[i] = in1[s + (i < rest ? i : 0)];
-        }
-        mix(x0, y0);
-        mix(x1, y1);
-        meter(y0);
-        meter(y1);
-        for (int i = 0; i < rest; ++i) {
-            out0[s + i] = Adding ? out0[s + i] + y0[i] : y0[i];
-            out1[s + i] = Adding ? out1[s + i] + y1[i] : y1[i];
+    // The last one to three frames, two at a time: the left samples in lanes 0 and 1, the right
+    // ones in lanes 2 and 3. A single frame fills both lanes of its channel, which leaves the peak
+    // as it is.
+    for (VstInt32 rest = sampleFrames - s; rest > 0; rest -= 2, s += 2) {
+        const VstInt32 next = s + (rest > 1 ? 1 : 0);
+        Floats x = {in0[s], in0[next], in1[s], in1[next]};
+        Floats y;
+        mix(x, y);
+        meter(y);
+        out0[s] = Adding ? out0[s] + y[0] : y[0];
+        out1[s] = Adding ? out1[s] + y[2] : y[2];
+        if (rest > 1) {
+            out0[next] = Adding ? out0[next] + y[1] : y[1];
+            out1[next] = Adding ? out1[next] + y[3] : y[3];
         }
     }
     zu::feedVu(vu, zu::simd::largestOf(peak));
