@@ -22,6 +22,9 @@ void Suite::addFloors(const std::vector<VstInt32>& blocks) {
         name = std::string(kFloorGroup) + "/" + kGainRow + suffix;
         add(name, {kFloorGroup, kGainRow}, block,
             benchmark::RegisterBenchmark(name.c_str(), timeGainLoop, block));
+        name = std::string(kFloorGroup) + "/" + kLookupRow + suffix;
+        add(name, {kFloorGroup, kLookupRow}, block,
+            benchmark::RegisterBenchmark(name.c_str(), timeLookupLoop, block));
     }
 }
 

@@ -19,6 +19,7 @@ namespace zu::bench {
 inline constexpr char kFloorGroup[] = "floor";
 inline constexpr char kGainRow[] = "gain loop";
 inline constexpr char kCopyRow[] = "copy";
+inline constexpr char kLookupRow[] = "table lookup";
 
 // One line of the summary: a plug-in (or the floors) with one setting, input and routine.
 struct Line {

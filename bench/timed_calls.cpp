@@ -36,15 +36,26 @@ void timeGainLoop(benchmark::State& state, VstInt32 block) {
     countFrames(state, block);
 }
 
-void timeCopyLoop(benchmark::State& state, VstInt32 block) {
+namespace {
+
+void timeRoutine(benchmark::State& state, VstInt32 block, CopyRoutine routine) {
     Feed feed(Input::Sine, block);
-    CopyRoutine routine = copyLoop;
     benchmark::DoNotOptimize(routine);
     for (auto _ : state) {
         routine(feed.inputs(), feed.outputs(), block);
         feed.advance();
     }
     countFrames(state, block);
+}
+
+} // namespace
+
+void timeCopyLoop(benchmark::State& state, VstInt32 block) {
+    timeRoutine(state, block, copyLoop);
+}
+
+void timeLookupLoop(benchmark::State& state, VstInt32 block) {
+    timeRoutine(state, block, lookupLoop);
 }
 
 void timePlugin(benchmark::State& state, const host::PluginLibrary& library, const Row& row,

@@ -8,10 +8,13 @@ namespace zu::bench {
 
 // out[c][i] = in[c][i] * gain for both channels, over plain pointers.
 using GainRoutine = void (*)(float** inputs, float** outputs, VstInt32 frames, float gain);
-// out[c][i] = in[c][i] for both channels.
+// out[c][i] = in[c][i] (or a function of it) for both channels.
 using CopyRoutine = void (*)(float** inputs, float** outputs, VstInt32 frames);
 
 void gainLoop(float** inputs, float** outputs, VstInt32 frames, float gain);
 void copyLoop(float** inputs, float** outputs, VstInt32 frames);
+// out[c][i] = table[min(|in[c][i]|, 1) × 32767] from a table of 32768 floats, four samples at a
+// time as ZuOverdrive reads its curve: the cost of one table read per sample.
+void lookupLoop(float** inputs, float** outputs, VstInt32 frames);
 
 } // namespace zu::bench
