@@ -8,7 +8,7 @@ enum LfoShape : std::int32_t { kSine, kTri, kSquare, kSawUp, kSawDown, kExpUp, k
 constexpr std::int32_t kNumLfoShapes = 7;
 
 // The branches are tested in order; the first that applies is taken.
-inline float lfoShape(std::int32_t shape, float p, float edge) {
+[[gnu::always_inline]] inline float lfoShape(std::int32_t shape, float p, float edge) {
     const float e = edge;
     switch (shape) {
     case kSine: {

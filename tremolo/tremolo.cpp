@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 #include "convert.h"
 #include "lfo_shape.h"
@@ -23,15 +24,25 @@ float lfoFrequency(float value) {
     return hz < 20.0 ? static_cast<float>(hz) : 20.0f;
 }
 
-// The phase advance per frame for one cycle (a phase travel of 2) at `hz`. A rate so low that
-// the advance reaches 2 is taken modulo 2, the way a sampled LFO aliases, and a rate that is
-// not a positive number gives the advance of its magnitude or none: the phase then stays
-// within -1..1 whatever the host sets.
+// The phase advance per frame for one cycle (a phase travel of 2) at `hz`, kept within 0..2 so
+// that the phase stays within -1..1 whatever rate the host sets: an advance of 2 or more is
+// taken modulo 2 (a whole cycle per frame shows as none, as when sampling the LFO), a negative
+// rate counts as positive, and a zero or non-finite rate stops the LFO.
 float lfoPhaseStep(float hz, float sampleRate) {
     const double step = static_cast<double>(hz) / (static_cast<double>(sampleRate) * 0.5);
     if (!std::isfinite(step)) return 0.0f;
     const float wrapped = static_cast<float>(std::fmod(std::fabs(step), 2.0));
     return wrapped < 2.0f ? wrapped : 0.0f;
+}
+
+// One channel at a time, so that the compiler need not fear that the two outputs overlap.
+template <bool Adding, class Count> void writeOut(float* out, const float* y, Count frames) {
+    for (VstInt32 j = 0; j < frames; ++j) {
+        if constexpr (Adding)
+            out[j] += y[j];
+        else
+            out[j] = y[j];
+    }
 }
 
 } // namespace
@@ -169,31 +180,42 @@ template <bool Adding> void Tremolo::run(float** inputs, float** outputs, VstInt
     const float* in1 = inputs[1];
     float* out0 = outputs[0];
     float* out1 = outputs[1];
-    float peak = 0.0f;
+    // The peak of each frame position within a stretch, so that full stretches vectorise.
+    float peaks[kGainInterval] = {};
+
+    // One stretch of frames with held gains. A full stretch has a constant length, which lets
+    // the compiler turn the gain, peak and output loops into vector code. Its inputs are all
+    // read before any output is written, so the buffers may be the same.
+    auto stretch = [&](VstInt32 start, auto frames, float gainL, float gainR) {
+        for (VstInt32 j = 0; j < frames; ++j) {
+            p = p + step;
+            if (p > 1.0f) p = p - 2.0f;
+        }
+        float y0[kGainInterval];
+        float y1[kGainInterval];
+        for (VstInt32 j = 0; j < frames; ++j) {
+            y0[j] = in0[start + j] * gainL;
+            y1[j] = in1[start + j] * gainR;
+        }
+        for (VstInt32 j = 0; j < frames; ++j)
+            peaks[j] = zu::peakOf(peaks[j], y0[j], y1[j]);
+        writeOut<Adding>(out0 + start, y0, frames);
+        writeOut<Adding>(out1 + start, y1, frames);
+    };
+
     for (VstInt32 start = 0; start < sampleFrames; start += kGainInterval) {
         const float m = lfoShape(shape, p, edge);
         const float g = (m - 1.0f) * 0.5f;
         const float gainL = 1.0f + g * dep;
         const float gainR = inverse ? 1.0f - (1.0f + g) * dep : gainL;
-        const VstInt32 end =
-            sampleFrames - start < kGainInterval ? sampleFrames : start + kGainInterval;
-        for (VstInt32 s = start; s < end; ++s) {
-            p = p + step;
-            if (p > 1.0f) p = p - 2.0f;
-        }
-        for (VstInt32 s = start; s < end; ++s) {
-            const float y0 = in0[s] * gainL;
-            const float y1 = in1[s] * gainR;
-            peak = zu::peakOf(peak, y0, y1);
-            if constexpr (Adding) {
-                out0[s] += y0;
-                out1[s] += y1;
-            } else {
-                out0[s] = y0;
-                out1[s] = y1;
-            }
-        }
+        if (sampleFrames - start >= kGainInterval)
+            stretch(start, std::integral_constant<VstInt32, kGainInterval>{}, gainL, gainR);
+        else
+            stretch(start, sampleFrames - start, gainL, gainR);
     }
     phase = p;
+    float peak = 0.0f;
+    for (const float level : peaks)
+        peak = level > peak ? level : peak;
     zu::feedVu(vu, peak);
 }
