@@ -1,0 +1,4 @@
+#include "entry.h"
+#include "tremolo.h"
+
+ZU_PLUGIN_ENTRY(Tremolo)
