@@ -1,5 +1,7 @@
 #include "plugin_rows.h"
 
+#include <cstdio>
+
 namespace zu::bench {
 
 namespace {
@@ -7,6 +9,28 @@ namespace {
 Row costly(const std::string& label, const std::vector<std::string>& settings,
            Input input = Input::Sine, const std::string& everyCall = {}) {
     return {label, settings, everyCall, input, false, {kTargetBlock}};
+}
+
+std::string setting(const std::string& name, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%s=%.6f", name.c_str(), value);
+    return text;
+}
+
+std::vector<Row> tremoloRows() {
+    const std::vector<std::string> musical = {"Frequency=0.45", "Depth=0.6"};
+    std::vector<Row> rows = steadyRows("sine shape, 4 Hz, depth 0.6", musical, kBlocks);
+    const char* shapes[] = {"SINE", "TRI", "SQUARE", "SAW UP", "SAW DOWN", "EXP UP", "EXP DOWN"};
+    for (int shape = 0; shape < 7; ++shape)
+        for (int inverse = 0; inverse < 2; ++inverse) {
+            std::vector<std::string> settings = musical;
+            // The middle of the shape's and the mode's range of values.
+            settings.push_back(setting("Tremolo", (shape + 0.5) / (7 * 0.999)));
+            settings.push_back(setting("Stereo", inverse ? 1.0 : 0.0));
+            rows.push_back(costly(std::string(shapes[shape]) + (inverse ? ", inverse" : ", normal"),
+                                  settings));
+        }
+    return rows;
 }
 
 std::vector<Row> overdriveRows() {
@@ -29,6 +53,7 @@ std::vector<Row> steadyRows(const std::string& label, const std::vector<std::str
 }
 
 std::vector<Row> rowsFor(const std::string& plugin) {
+    if (plugin == "ZuTremolo") return tremoloRows();
     if (plugin == "ZuOverdrive") return overdriveRows();
     return {};
 }

@@ -14,18 +14,18 @@ void Suite::add(const std::string& name, const Line& line, VstInt32 block,
 }
 
 void Suite::addFloors(const std::vector<VstInt32>& blocks) {
-    for (VstInt32 block : blocks) {
-        const std::string suffix = "/" + std::to_string(block);
-        std::string name = std::string(kFloorGroup) + "/" + kCopyRow + suffix;
-        add(name, {kFloorGroup, kCopyRow}, block,
-            benchmark::RegisterBenchmark(name.c_str(), timeCopyLoop, block));
-        name = std::string(kFloorGroup) + "/" + kGainRow + suffix;
-        add(name, {kFloorGroup, kGainRow}, block,
-            benchmark::RegisterBenchmark(name.c_str(), timeGainLoop, block));
-        name = std::string(kFloorGroup) + "/" + kLookupRow + suffix;
-        add(name, {kFloorGroup, kLookupRow}, block,
-            benchmark::RegisterBenchmark(name.c_str(), timeLookupLoop, block));
-    }
+    const std::pair<const char*, void (*)(benchmark::State&, VstInt32)> floors[] = {
+        {kCopyRow, timeCopyLoop},
+        {kGainRow, timeGainLoop},
+        {kLookupRow, timeLookupLoop},
+        {kPhaseRow, timePhaseChain}};
+    for (VstInt32 block : blocks)
+        for (const auto& [row, body] : floors) {
+            const std::string name =
+                std::string(kFloorGroup) + "/" + row + "/" + std::to_string(block);
+            add(name, {kFloorGroup, row}, block,
+                benchmark::RegisterBenchmark(name.c_str(), body, block));
+        }
 }
 
 void Suite::addPlugin(const std::string& group, const std::string& path,

@@ -20,6 +20,7 @@ inline constexpr char kFloorGroup[] = "floor";
 inline constexpr char kGainRow[] = "gain loop";
 inline constexpr char kCopyRow[] = "copy";
 inline constexpr char kLookupRow[] = "table lookup";
+inline constexpr char kPhaseRow[] = "phase chain";
 
 // One line of the summary: a plug-in (or the floors) with one setting, input and routine.
 struct Line {

@@ -58,6 +58,10 @@ void timeLookupLoop(benchmark::State& state, VstInt32 block) {
     timeRoutine(state, block, lookupLoop);
 }
 
+void timePhaseChain(benchmark::State& state, VstInt32 block) {
+    timeRoutine(state, block, phaseChain);
+}
+
 void timePlugin(benchmark::State& state, const host::PluginLibrary& library, const Row& row,
                 VstInt32 block) {
     try {

@@ -26,6 +26,7 @@ struct Row {
 void timeGainLoop(benchmark::State& state, VstInt32 block);
 void timeCopyLoop(benchmark::State& state, VstInt32 block);
 void timeLookupLoop(benchmark::State& state, VstInt32 block);
+void timePhaseChain(benchmark::State& state, VstInt32 block);
 // A fresh instance, opened, set and switched on at 44.1 kHz and this block size, then called
 // through its record. Sets the counter "allocs" to the allocations made while it was timed.
 void timePlugin(benchmark::State& state, const host::PluginLibrary& library, const Row& row,

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "float_bits.h"
+
 #if defined(__SSE__)
 #include <xmmintrin.h>
 #endif
@@ -14,10 +16,6 @@ using Floats = float __attribute__((vector_size(16)));
 using Ints = std::int32_t __attribute__((vector_size(16)));
 using Indices = std::uint32_t __attribute__((vector_size(16)));
 inline constexpr int kLanes = 4;
-
-inline constexpr std::int32_t kMagnitudeBits = 0x7fffffff;
-inline constexpr std::int32_t kSignBit = INT32_MIN;
-inline constexpr std::int32_t kLargestDenormalBits = 0x007fffff;
 
 // a = a < b ? a : b in each lane, so b where a is NaN.
 inline void limitAbove(Floats& a, const Floats& b) {

@@ -25,14 +25,14 @@ constexpr int kSegmentSteps = 256;
 // shape and the sign of x picks the half: c - 1 is exactly -(1 - c), so the sign goes on as a
 // bit. After the flush x is never -0, so its sign bit says x < 0.
 inline void shape(const float* curve, Floats& x, Floats& wet) {
-    const Ints bits = (Ints)x & zu::simd::kMagnitudeBits;
-    const Ints normal = bits > zu::simd::kLargestDenormalBits;
+    const Ints bits = (Ints)x & zu::kMagnitudeBits;
+    const Ints normal = bits > zu::kLargestDenormalBits;
     x = (Floats)((Ints)x & normal);
     Floats a = (Floats)(bits & normal);
     zu::simd::limitAbove(a, Floats{} + 1.0f); // NaN looks up the last entry
     const Indices index = (Indices) __builtin_convertvector(a * 32767.0f, Ints);
     const Floats c = {curve[index[0]], curve[index[1]], curve[index[2]], curve[index[3]]};
-    wet = (Floats)((Ints)(1.0f - c) ^ ((Ints)x & zu::simd::kSignBit));
+    wet = (Floats)((Ints)(1.0f - c) ^ ((Ints)x & zu::kSignBit));
 }
 
 struct Mix {
@@ -212,7 +212,7 @@ template <bool Adding> void Overdrive::run(float** inputs, float** outputs, VstI
     float* out1 = outputs[1];
     Floats peak = {};
     const auto meter = [&peak](const Floats& y) {
-        zu::simd::raiseTo(peak, (Floats)((Ints)y & zu::simd::kMagnitudeBits));
+        zu::simd::raiseTo(peak, (Floats)((Ints)y & zu::kMagnitudeBits));
     };
 
     // Four frames at a time; both inputs of them are read before their outputs are written,

@@ -16,5 +16,8 @@ void copyLoop(float** inputs, float** outputs, VstInt32 frames);
 // out[c][i] = table[min(|in[c][i]|, 1) × 32767] from a table of 32768 floats, four samples at a
 // time as ZuOverdrive reads its curve: the cost of one table read per sample.
 void lookupLoop(float** inputs, float** outputs, VstInt32 frames);
+// The phase of an oscillator advanced and wrapped at every frame, p = p + step, less 2 above 1:
+// a chain in which each frame waits for the one before. It reads and writes no samples.
+void phaseChain(float** inputs, float** outputs, VstInt32 frames);
 
 } // namespace zu::bench

@@ -38,7 +38,7 @@ void lookupLoop(float** inputs, float** outputs, VstInt32 frames) {
         for (; i + kLanes <= frames; i += kLanes) {
             Floats a;
             std::memcpy(&a, in + i, sizeof a);
-            a = (Floats)((Ints)a & simd::kMagnitudeBits);
+            a = (Floats)((Ints)a & kMagnitudeBits);
             simd::limitAbove(a, Floats{} + 1.0f);
             const Indices index = (Indices) __builtin_convertvector(a * 32767.0f, Ints);
             const Floats v = {table[index[0]], table[index[1]], table[index[2]], table[index[3]]};
