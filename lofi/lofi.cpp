@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "channel_pair.h"
 #include "convert.h"
-#include "quantiser.h"
 #include "vu_meter.h"
 
 namespace {
@@ -132,7 +132,7 @@ void LoFi::processReplacing(float** inputs, float** outputs, VstInt32 sampleFram
 
 // Bit and Interpolate are taken once per call; Rate and suspend act from the next frame.
 template <bool Adding> void LoFi::run(float** inputs, float** outputs, VstInt32 sampleFrames) {
-    const Quantiser quantise(bitDepth);
+    const Quantiser quantiser(bitDepth);
     const bool lerp = interpolateOn == 1;
     const float* in0 = inputs[0];
     const float* in1 = inputs[1];
@@ -140,16 +140,11 @@ template <bool Adding> void LoFi::run(float** inputs, float** outputs, VstInt32 
     float* out1 = outputs[1];
     float phase = holdPhase;
     float t = lerpPosition;
-    float latest0 = holdLatest[0];
-    float latest1 = holdLatest[1];
-    float previous0 = holdPrevious[0];
-    float previous1 = holdPrevious[1];
-    float y0 = holdOutput[0];
-    float y1 = holdOutput[1];
-    float peak = 0.0f;
+    ChannelPair latest(holdLatest[0], holdLatest[1]);
+    ChannelPair previous(holdPrevious[0], holdPrevious[1]);
+    ChannelPair y(holdOutput[0], holdOutput[1]);
+    ChannelPair peak;
     for (VstInt32 s = 0; s < sampleFrames; ++s) {
-        const float x0 = in0[s];
-        const float x1 = in1[s];
         if (captureRequested != 0) {
             captureRequested = 0;
             phase = 1.0f;
@@ -157,37 +152,28 @@ template <bool Adding> void LoFi::run(float** inputs, float** outputs, VstInt32 
         const float step = holdStep;
         phase = phase + step;
         if (phase >= 1.0f) {
-            y0 = latest0;
-            y1 = latest1;
-            previous0 = latest0;
-            previous1 = latest1;
-            latest0 = quantise(x0);
-            latest1 = quantise(x1);
+            y = latest;
+            previous = latest;
+            latest = ChannelPair(in0[s], in1[s]).quantised(quantiser);
             phase = phase - 1.0f;
             t = step;
         } else if (lerp) {
-            y0 = (1.0f - t) * previous0 + t * latest0;
-            y1 = (1.0f - t) * previous1 + t * latest1;
-            // A Rate lowered between two captures would carry the line past the capture.
+            // Past 1 only after Rate was lowered since the last capture: the line stops there.
+            y = ChannelPair::line(previous, latest, t < 1.0f ? t : 1.0f);
             t = t + step;
-            t = t < 1.0f ? t : 1.0f;
         }
-        peak = zu::peakOf(peak, y0, y1);
-        if constexpr (Adding) {
-            out0[s] += y0;
-            out1[s] += y1;
-        } else {
-            out0[s] = y0;
-            out1[s] = y1;
-        }
+        peak = peak.withPeakOf(y);
+        if constexpr (Adding)
+            y.addTo(out0 + s, out1 + s);
+        else
+            y.store(out0 + s, out1 + s);
     }
     holdPhase = phase;
     lerpPosition = t;
-    holdLatest[0] = latest0;
-    holdLatest[1] = latest1;
-    holdPrevious[0] = previous0;
-    holdPrevious[1] = previous1;
-    holdOutput[0] = y0;
-    holdOutput[1] = y1;
-    zu::feedVu(vu, peak);
+    for (int c = 0; c < 2; ++c) {
+        holdLatest[c] = latest[c];
+        holdPrevious[c] = previous[c];
+        holdOutput[c] = y[c];
+    }
+    zu::feedVu(vu, peak.largest());
 }

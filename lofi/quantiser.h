@@ -6,19 +6,23 @@
 
 class Quantiser {
 public:
-    explicit Quantiser(std::int32_t bitDepth)
-        : level(static_cast<float>(std::pow(2.0, bitDepth - 1) - 1.0)),
-          scale(static_cast<float>(static_cast<double>(level) - 0.00001)), inv(1.0f / level) {}
-
-    // The product is exact in double precision, so floor sees it unrounded.
-    float operator()(float x) const {
-        return static_cast<float>(std::floor(static_cast<double>(x) * scale) * inv);
+    // Scale and step are single-precision values, kept widened for the sample loop.
+    explicit Quantiser(std::int32_t bitDepth) {
+        const float level = static_cast<float>(std::pow(2.0, bitDepth - 1) - 1.0);
+        scaleFactor = static_cast<float>(static_cast<double>(level) - 0.00001);
+        stepSize = 1.0f / level;
     }
 
-    float step() const { return inv; }
+    // The product of two single-precision values is exact in double precision, so floor sees
+    // it unrounded.
+    float operator()(float x) const {
+        return static_cast<float>(std::floor(x * scaleFactor) * stepSize);
+    }
+
+    double scale() const { return scaleFactor; }
+    double step() const { return stepSize; }
 
 private:
-    float level;
-    float scale;
-    float inv;
+    double scaleFactor;
+    double stepSize;
 };
