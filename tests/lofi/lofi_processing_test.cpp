@@ -267,6 +267,21 @@ TEST_F(LoFi, LoweringRateAfterARateAboveTheSampleRate) {
     EXPECT_NEAR(changes(run(ramp)), 10, 1);
 }
 
+// A sample rate that is no rate at all leaves no trace once a real one and Rate are set again,
+// even without a suspend.
+TEST_F(LoFi, ASaneRateRestartsCapturesWithoutASuspend) {
+    std::vector<float> ramp(40);
+    for (std::size_t i = 0; i < ramp.size(); ++i)
+        ramp[i] = static_cast<float>(i + 1) / 4096.0f;
+    for (float hostile : {0.0f, kNaN, -44100.0f, 1e-30f, kInf}) {
+        setSampleRate(hostile);
+        set(1, 0.5f);
+        run(std::vector<float>(100, 0.25f));
+        captureEvery(4.0f);
+        EXPECT_NEAR(changes(run(ramp)), 10, 1) << "after a sample rate of " << hostile;
+    }
+}
+
 // After Rate is lowered between two captures the line does not run past the capture: here it
 // starts halfway from +1 to -1 and, at the new rate, would reach -2 before the next capture.
 TEST_F(LoFi, TheLineStopsAtTheCaptureWhenRateIsLowered) {
