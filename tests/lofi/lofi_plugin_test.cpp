@@ -6,6 +6,7 @@
 #include <string>
 
 #include "loaded_plugin.h"
+#include "parameter_checks.h"
 
 namespace {
 
@@ -91,18 +92,7 @@ TEST_F(LoFiTexts, ValuesOutsideTheRangeShowTheNearestEnd) {
 }
 
 TEST_F(LoFiTexts, UnknownIndicesAreIgnored) {
-    for (VstInt32 index : {-1, 3, 100}) {
-        set(index, 0.3f);
-        EXPECT_EQ(plugin.instance.getParameter(index), 0.0f);
-        for (VstInt32 opcode : {effGetParamName, effGetParamLabel, effGetParamDisplay}) {
-            char text[16] = "untouched";
-            plugin.instance.dispatch(opcode, index, 0, text);
-            EXPECT_STREQ(text, "untouched");
-        }
-    }
-    EXPECT_EQ(plugin.instance.getParameter(0), 1.0f);
-    EXPECT_EQ(plugin.instance.getParameter(1), 1.0f);
-    EXPECT_EQ(plugin.instance.getParameter(2), 0.0f);
+    zu::testing::expectUnknownIndicesIgnored(plugin.instance);
 }
 
 TEST_F(LoFiTexts, SixteenInitProgramsEachWithItsOwnValuesAndName) {
