@@ -7,6 +7,7 @@
 
 #include "host_error.h"
 #include "loaded_plugin.h"
+#include "parameter_checks.h"
 
 namespace {
 
@@ -147,18 +148,7 @@ TEST_F(Overdrive, ParameterTexts) {
 }
 
 TEST_F(Overdrive, UnknownIndicesAreIgnored) {
-    for (VstInt32 index : {-1, 3, 100}) {
-        set(index, 0.3f);
-        EXPECT_EQ(plugin.instance.getParameter(index), 0.0f);
-        for (VstInt32 opcode : {effGetParamName, effGetParamLabel, effGetParamDisplay}) {
-            char text[16] = "untouched";
-            plugin.instance.dispatch(opcode, index, 0, text);
-            EXPECT_STREQ(text, "untouched");
-        }
-    }
-    EXPECT_EQ(plugin.instance.getParameter(0), 0.0f);
-    EXPECT_EQ(plugin.instance.getParameter(1), 1.0f);
-    EXPECT_EQ(plugin.instance.getParameter(2), 1.0f);
+    zu::testing::expectUnknownIndicesIgnored(plugin.instance);
 }
 
 TEST_F(Overdrive, DriveOutsideItsRangeGivesALevelWithinZeroTo99) {

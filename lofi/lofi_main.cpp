@@ -1,0 +1,4 @@
+#include "entry.h"
+#include "lofi.h"
+
+ZU_PLUGIN_ENTRY(LoFi)
