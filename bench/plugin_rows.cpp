@@ -33,6 +33,18 @@ std::vector<Row> tremoloRows() {
     return rows;
 }
 
+std::vector<Row> lofiRows() {
+    const std::vector<std::string> musical = {"Bit=0.5", "Rate=0.25", "Interpolate=1"};
+    std::vector<Row> rows = steadyRows("9 bits, 10075 Hz, interpolated", musical, kBlocks);
+    for (const char* rate : {"0", "1"})
+        for (const char* lerp : {"0", "1"})
+            rows.push_back(costly(
+                std::string(rate[0] == '0' ? "100 Hz" : "40000 Hz") +
+                    (lerp[0] == '0' ? ", held" : ", interpolated"),
+                {"Bit=0.5", std::string("Rate=") + rate, std::string("Interpolate=") + lerp}));
+    return rows;
+}
+
 std::vector<Row> overdriveRows() {
     const std::vector<std::string> musical = {"Drive=0.7", "Depth=0.6", "Volume=0.8"};
     std::vector<Row> rows = steadyRows("drive 0.7, depth 0.6, volume 0.8", musical, kBlocks);
@@ -55,6 +67,7 @@ std::vector<Row> steadyRows(const std::string& label, const std::vector<std::str
 std::vector<Row> rowsFor(const std::string& plugin) {
     if (plugin == "ZuTremolo") return tremoloRows();
     if (plugin == "ZuOverdrive") return overdriveRows();
+    if (plugin == "ZuLoFi") return lofiRows();
     return {};
 }
 

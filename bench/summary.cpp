@@ -131,7 +131,9 @@ void Summary::printTable(std::ostream& out) const {
                 out << " |";
                 continue;
             }
-            out << " " << nanoseconds(c->median()) << " (" << ratio(ratioToGain(line, b)) << ") |";
+            const double r = ratioToGain(line, b);
+            out << " " << nanoseconds(c->median()) << (r > 0.0 ? " (" + ratio(r) + ")" : "")
+                << " |";
             spread = std::max(spread, c->spread());
         }
         out << " " << percent(spread) << " |\n";
