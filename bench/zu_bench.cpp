@@ -1,6 +1,5 @@
 // zu-bench PLUGIN [--block N] [--seconds S] [--param NAME=VALUE ...]: the processing cost of any
 // VST 2 plug-in file, beside the copy and gain-loop floors, measured as zu-benchmarks does.
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -8,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "command_line.h"
 #include "host_error.h"
 #include "plugin_rows.h"
 #include "suite.h"
@@ -29,35 +29,19 @@ struct Options {
     std::vector<std::string> settings;
 };
 
-template <class T> T number(const std::string& option, const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [p, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || p != end)
-        throw HostError(option + " takes a number, not '" + text + "'");
-    return value;
-}
-
 Options parse(int argc, char** argv) {
     Options options;
-    std::vector<std::string> positional;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--block" || arg == "--seconds" || arg == "--param") {
-            if (i + 1 >= argc) throw HostError(arg + " needs a value");
-            const std::string value = argv[++i];
-            if (arg == "--block")
-                options.block = number<VstInt32>(arg, value);
-            else if (arg == "--seconds")
-                options.seconds = number<double>(arg, value);
-            else
-                options.settings.push_back(value);
-        } else if (arg.rfind("--", 0) == 0) {
-            throw HostError("unknown option '" + arg + "'");
-        } else {
-            positional.push_back(arg);
-        }
+    const zu::host::CommandLine line =
+        zu::host::splitCommandLine(argc, argv, {"--block", "--seconds", "--param"});
+    for (const auto& [option, value] : line.options) {
+        if (option == "--block")
+            options.block = zu::host::numberOf<VstInt32>(option, value);
+        else if (option == "--seconds")
+            options.seconds = zu::host::numberOf<double>(option, value);
+        else
+            options.settings.push_back(value);
     }
+    const std::vector<std::string>& positional = line.positional;
     if (positional.size() != 1) throw HostError("expected one PLUGIN file");
     options.plugin = positional[0];
     if (options.block < 1) throw HostError("--block must be at least 1");

@@ -10,12 +10,14 @@
 #include <string>
 
 #include "loaded_plugin.h"
+#include "same_bits.h"
 
 namespace {
 
 using zu::host::StereoSignal;
 using zu::testing::LoadedPlugin;
 using zu::testing::pluginPath;
+using zu::testing::sameBits;
 
 constexpr int kTableSize = 32768;
 
@@ -55,11 +57,6 @@ struct Model {
     }
 };
 
-// Bit for bit; any NaN matches any NaN.
-bool same(float a, float b) {
-    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
-}
-
 // The Drive value whose level (Drive² × 0.999999 × 100, truncated) is `level`.
 float driveFor(int level) {
     return static_cast<float>(std::sqrt((level + 0.5) / (0.999999 * 100.0)));
@@ -76,20 +73,6 @@ protected:
         return {modelCurve(level + 1), depth, volume};
     }
 
-    // Runs the signal in calls of 1 to 13 frames, in turn; `replacing` false adds to `out`.
-    void runInBlocks(StereoSignal& in, StereoSignal& out, bool replacing) {
-        for (std::size_t done = 0, size = 1; done < in.frames();
-             done += size, size = size % 13 + 1) {
-            const std::size_t n = std::min(size, in.frames() - done);
-            float* inputs[2] = {in.left.data() + done, in.right.data() + done};
-            float* outputs[2] = {out.left.data() + done, out.right.data() + done};
-            if (replacing)
-                plugin.instance.processReplacing(inputs, outputs, static_cast<VstInt32>(n));
-            else
-                plugin.instance.process(inputs, outputs, static_cast<VstInt32>(n));
-        }
-    }
-
     void expectModel(const Model& model, const StereoSignal& in, const StereoSignal& before,
                      const StereoSignal& out, bool replacing, const std::string& what) {
         int wrong = 0;
@@ -100,7 +83,7 @@ protected:
                 const float expected =
                     replacing ? y : (c == 0 ? before.left[i] : before.right[i]) + y;
                 const float got = c == 0 ? out.left[i] : out.right[i];
-                if (!same(got, expected)) {
+                if (!sameBits(got, expected)) {
                     ++wrong;
                     ADD_FAILURE() << what << ": x = " << std::hexfloat << x << " gives " << got
                                   << ", expected " << expected;
@@ -122,7 +105,7 @@ TEST_F(OverdriveExactness, EveryTableEntryAtEveryDriveLevel) {
     for (int level = 0; level < 100; ++level) {
         const Model model = set(level, 1.0f, 1.0f);
         StereoSignal out(in.frames());
-        runInBlocks(in, out, true);
+        plugin.runInBlocks(in, out, true);
         expectModel(model, in, out, out, true, "level " + std::to_string(level));
     }
 }
@@ -154,13 +137,13 @@ TEST_F(OverdriveExactness, TheMixAcrossTheWholeFloatRange) {
                                          std::to_string(depth) + ", volume " +
                                          std::to_string(volume);
                 StereoSignal replaced(in.frames());
-                runInBlocks(in, replaced, true);
+                plugin.runInBlocks(in, replaced, true);
                 expectModel(model, in, replaced, replaced, true, what + ", replacing");
                 StereoSignal added = before;
-                runInBlocks(in, added, false);
+                plugin.runInBlocks(in, added, false);
                 expectModel(model, in, before, added, false, what + ", adding");
                 StereoSignal inPlace = in;
-                runInBlocks(inPlace, inPlace, true);
+                plugin.runInBlocks(inPlace, inPlace, true);
                 expectModel(model, in, inPlace, inPlace, true, what + ", in place");
             }
 }
@@ -177,7 +160,7 @@ TEST_F(OverdriveExactness, TheMeterReadsTheLargestOutput) {
         largest = std::max({largest, std::fabs(model(in.left[i])), std::fabs(model(in.right[i]))});
     }
     StereoSignal out(in.frames());
-    runInBlocks(in, out, true);
+    plugin.runInBlocks(in, out, true);
     EXPECT_EQ(plugin.instance.dispatch(effGetVu), static_cast<VstIntPtr>(largest * 32767.0f));
 }
 

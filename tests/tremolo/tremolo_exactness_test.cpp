@@ -10,34 +10,18 @@
 #include <string>
 
 #include "loaded_plugin.h"
+#include "same_bits.h"
 
 namespace {
 
 using zu::host::StereoSignal;
 using zu::testing::LoadedPlugin;
 using zu::testing::pluginPath;
-
-// Bit for bit; any NaN matches any NaN.
-bool same(float a, float b) {
-    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
-}
+using zu::testing::sameBits;
 
 // Denormal samples are taken as a zero of their sign.
 float taken(float x) {
     return std::fpclassify(x) == FP_SUBNORMAL ? std::copysign(0.0f, x) : x;
-}
-
-// Calls of 1 to 13 frames, in turn; `replacing` false adds to `out`.
-void runInBlocks(LoadedPlugin& plugin, StereoSignal& in, StereoSignal& out, bool replacing) {
-    for (std::size_t done = 0, size = 1; done < in.frames(); done += size, size = size % 13 + 1) {
-        const std::size_t n = std::min(size, in.frames() - done);
-        float* inputs[2] = {in.left.data() + done, in.right.data() + done};
-        float* outputs[2] = {out.left.data() + done, out.right.data() + done};
-        if (replacing)
-            plugin.instance.processReplacing(inputs, outputs, static_cast<VstInt32>(n));
-        else
-            plugin.instance.process(inputs, outputs, static_cast<VstInt32>(n));
-    }
 }
 
 StereoSignal hostileSignal(std::size_t frames) {
@@ -80,13 +64,13 @@ TEST(TremoloExactness, EveryOutputIsTheInputTimesTheGainOfItsFrame) {
             std::fill(ones.left.begin(), ones.left.end(), 1.0f);
             std::fill(ones.right.begin(), ones.right.end(), 1.0f);
             StereoSignal gains(x.frames());
-            runInBlocks(*make(), ones, gains, true);
+            make()->runInBlocks(ones, gains);
 
             StereoSignal in = x;
             StereoSignal replaced(x.frames());
-            runInBlocks(*make(), in, replaced, true);
+            make()->runInBlocks(in, replaced);
             StereoSignal added = before;
-            runInBlocks(*make(), in, added, false);
+            make()->runInBlocks(in, added, false);
             int wrong = 0;
             for (std::size_t i = 0; i < x.frames() && wrong < 5; ++i)
                 for (int c = 0; c < 2; ++c) {
@@ -94,7 +78,8 @@ TEST(TremoloExactness, EveryOutputIsTheInputTimesTheGainOfItsFrame) {
                         return c == 0 ? s.left[i] : s.right[i];
                     };
                     const float y = taken(channel(x)) * channel(gains);
-                    if (!same(channel(replaced), y) || !same(channel(added), channel(before) + y)) {
+                    if (!sameBits(channel(replaced), y) ||
+                        !sameBits(channel(added), channel(before) + y)) {
                         ++wrong;
                         ADD_FAILURE()
                             << what << ", frame " << i << ", x = " << std::hexfloat << channel(x)
