@@ -1,5 +1,7 @@
 #include "summary.h"
 
+#include "timed_calls.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
@@ -26,13 +28,16 @@ std::string percent(double fraction) {
     return format("%.0f %%", fraction * 100.0);
 }
 
+double medianOf(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
 } // namespace
 
 double Summary::Cell::median() const {
-    std::vector<double> sorted = nsPerFrame;
-    std::sort(sorted.begin(), sorted.end());
-    const std::size_t n = sorted.size();
-    return n % 2 == 1 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2.0;
+    return medianOf(nsPerFrame);
 }
 
 double Summary::Cell::spread() const {
@@ -78,6 +83,8 @@ void Summary::ReportRuns(const std::vector<Run>& reports) {
         const double ns =
             run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
         c.nsPerFrame.push_back(ns / block);
+        if (const auto gain = run.counters.find(kGainBesideCounter); gain != run.counters.end())
+            c.toGain.push_back(ns / block / gain->second.value);
         if (const auto allocs = run.counters.find("allocs"); allocs != run.counters.end())
             c.allocations += allocs->second.value;
     }
@@ -93,8 +100,10 @@ const Summary::Cell* Summary::cell(const Line& line, VstInt32 block) const {
 
 double Summary::ratioToGain(const Line& line, VstInt32 block) const {
     const Cell* own = cell(line, block);
+    if (own == nullptr) return 0.0;
+    if (!own->toGain.empty()) return medianOf(own->toGain);
     const Cell* gain = cell({kFloorGroup, kGainRow}, block);
-    return own != nullptr && gain != nullptr ? own->median() / gain->median() : 0.0;
+    return gain != nullptr ? own->median() / gain->median() : 0.0;
 }
 
 void Summary::Finalize() {
@@ -103,8 +112,9 @@ void Summary::Finalize() {
     for (const auto& [key, c] : cells)
         runs = std::max(runs, c.nsPerFrame.size());
     out << "\nNanoseconds per stereo frame, median CPU time of " << runs
-        << " runs, and the ratio to the gain loop at the same block size; spread is the "
-           "largest (slowest - fastest) / median of the line.\n\n";
+        << " runs, and in brackets the median ratio to the gain loop timed right after each run "
+           "over as many calls; spread is the largest (slowest - fastest) / median of the "
+           "line.\n\n";
     printTable(out);
     for (const std::string& group : groups)
         printNotes(out, group);

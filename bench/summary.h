@@ -1,7 +1,8 @@
 // Google Benchmark's console report, followed by a summary in Markdown: nanoseconds per stereo
 // frame (median CPU time of the repetitions) and the ratio to the gain loop at the same block
-// size, then per plug-in the cost per call, denormal and silent input against the steady
-// input, the memory per instance and any allocation made while processing.
+// size (the median of the ratios to the gain loop timed beside each repetition), then per
+// plug-in the cost per call, denormal and silent input against the steady input, the memory per
+// instance and any allocation made while processing.
 #pragma once
 
 #include <map>
@@ -44,6 +45,7 @@ public:
 private:
     struct Cell {
         std::vector<double> nsPerFrame; // one per repetition
+        std::vector<double> toGain;     // over the gain loop timed beside, one per repetition
         double allocations = 0.0;
         double median() const;
         double spread() const; // (largest - smallest) / median

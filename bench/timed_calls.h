@@ -23,6 +23,10 @@ struct Row {
     std::vector<VstInt32> blocks;
 };
 
+// The counter that holds the gain loop's nanoseconds per frame, timed right after the
+// measurement over as many calls.
+inline constexpr char kGainBesideCounter[] = "gain_ns";
+
 void timeGainLoop(benchmark::State& state, VstInt32 block);
 void timeCopyLoop(benchmark::State& state, VstInt32 block);
 void timeLookupLoop(benchmark::State& state, VstInt32 block);

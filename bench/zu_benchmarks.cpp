@@ -10,12 +10,12 @@
 #include "suite.h"
 
 int main(int argc, char** argv) {
-    // Defaults that the command line can override: later flags win.
-    std::vector<char*> args = {argv[0]};
-    std::string repetitions = "--benchmark_repetitions=5";
-    std::string minTime = "--benchmark_min_time=0.2";
-    args.push_back(repetitions.data());
-    args.push_back(minTime.data());
+    // Defaults that the command line can override (later flags win): many short runs in a
+    // shuffled order, so that a change of load on a shared machine spreads over all of them.
+    std::string repetitions = "--benchmark_repetitions=10";
+    std::string minTime = "--benchmark_min_time=0.1";
+    std::string shuffled = "--benchmark_enable_random_interleaving=true";
+    std::vector<char*> args = {argv[0], repetitions.data(), minTime.data(), shuffled.data()};
     args.insert(args.end(), argv + 1, argv + argc);
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
