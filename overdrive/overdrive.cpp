@@ -21,9 +21,10 @@ constexpr int kSegments = 128;
 constexpr int kSegmentSteps = 256;
 
 // wet = shape(x) for four samples whose denormals are first taken as +0, in x as well (a
-// multiplication with a denormal is many times slower). The curve holds the lower half of the
-// shape and the sign of x picks the half: c - 1 is exactly -(1 - c), so the sign goes on as a
-// bit. After the flush x is never -0, so its sign bit says x < 0.
+// multiplication with a denormal is many times slower). The table holds 1 - c for each entry c
+// of the curve, the upper half of the shape, and the sign of x picks the half: c - 1 is exactly
+// -(1 - c), so the sign goes on as a bit. After the flush x is never -0, so its sign bit says
+// x < 0.
 inline void shape(const float* curve, Floats& x, Floats& wet) {
     const Ints bits = (Ints)x & zu::kMagnitudeBits;
     const Ints normal = bits > zu::kLargestDenormalBits;
@@ -31,8 +32,8 @@ inline void shape(const float* curve, Floats& x, Floats& wet) {
     Floats a = (Floats)(bits & normal);
     zu::simd::limitAbove(a, Floats{} + 1.0f); // NaN looks up the last entry
     const Indices index = (Indices) __builtin_convertvector(a * 32767.0f, Ints);
-    const Floats c = {curve[index[0]], curve[index[1]], curve[index[2]], curve[index[3]]};
-    wet = (Floats)((Ints)(1.0f - c) ^ ((Ints)x & zu::kSignBit));
+    const Floats upper = {curve[index[0]], curve[index[1]], curve[index[2]], curve[index[3]]};
+    wet = (Floats)((Ints)upper ^ ((Ints)x & zu::kSignBit));
 }
 
 struct Mix {
@@ -170,8 +171,9 @@ void Overdrive::processReplacing(float** inputs, float** outputs, VstInt32 sampl
     run<false>(inputs, outputs, sampleFrames);
 }
 
-// 128 straight segments of 256 entries; each segment starts from its exact end value. The
-// segments do not depend on each other's entries, so four are built at once, one to a lane:
+// 128 straight segments of 256 entries; each segment starts from its exact end value. Each entry
+// c is stored as 1 - c, the subtraction that the lookup would otherwise make for every sample.
+// The segments do not depend on each other's entries, so four are built at once, one to a lane:
 // four steps of each, turned around so that each segment's four entries are stored together.
 void Overdrive::buildCurve(int exponent) {
     float prev = 1.0f;
@@ -189,7 +191,7 @@ void Overdrive::buildCurve(int exponent) {
             Floats entries[kLanes];
             for (Floats& e : entries) {
                 v = v - step;
-                e = v;
+                e = 1.0f - v;
             }
             zu::simd::transpose(entries);
             for (int k = 0; k < kLanes; ++k)

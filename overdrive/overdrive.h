@@ -34,7 +34,7 @@ private:
     void buildCurve(int exponent);
 
     std::unique_ptr<OverdriveProgram[]> programs;
-    std::unique_ptr<float[]> curve;
+    std::unique_ptr<float[]> curve; // each entry c of the curve as 1 - c
     Relaxed<float> drive;
     Relaxed<float> depth;
     Relaxed<float> volume;
