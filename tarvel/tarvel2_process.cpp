@@ -1,64 +1,20 @@
-// The two processing routines: per channel, store the sample in the ring, follow its polarity,
+// The two processing routines. Per channel: store the sample in the ring, follow its polarity,
 // and at each accepted zero crossing overwrite the half-wave that just ended with the chosen
 // shape; the output is the ring's oldest sample, 1102 samples late.
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
+#include "four_floats.h"
+#include "synthesis.h"
 #include "tarvel2.h"
 #include "wave_shapes.h"
 
 namespace {
 
 using namespace zu::tarvel;
-
-// Blends one half-wave of the shape into `count` ring positions from `start` (wrapping at
-// `ringSize`), the phase running from `phase` in steps of `increment`.
-using Synthesis = void (*)(float* ring, VstInt32 ringSize, VstInt32 start, VstInt32 count,
-                           float phase, float increment, float wet, float dry, float foldGain);
-
-template <int Shape, bool Fold>
-void synthesize(float* ring, VstInt32 ringSize, VstInt32 start, VstInt32 count, float phase,
-                float increment, float wet, float dry, float foldGain) {
-    VstInt32 pos = start;
-    while (count > 0) {
-        const VstInt32 run = std::min(count, ringSize - pos);
-        float* p = ring + pos;
-        for (VstInt32 k = 0; k < run; ++k) {
-            float w = waveValue<Shape>(phase);
-            if constexpr (Fold) w = foldBack(w, foldGain);
-            p[k] = p[k] * dry + w * wet;
-            phase = phase + increment;
-            if (phase > 1.0f) phase = wrapPhase(phase);
-        }
-        count -= run;
-        pos = 0;
-    }
-}
-
-template <int Shape> Synthesis synthesisFor(bool fold) {
-    if constexpr (Shape == kSquare) return synthesize<Shape, false>;
-    return fold ? synthesize<Shape, true> : synthesize<Shape, false>;
-}
-
-Synthesis synthesisFor(int shape, bool fold) {
-    switch (shape) {
-    case kSine:
-        return synthesisFor<kSine>(fold);
-    case kTriangle:
-        return synthesisFor<kTriangle>(fold);
-    case kSquare:
-        return synthesisFor<kSquare>(fold);
-    case kSawUp:
-        return synthesisFor<kSawUp>(fold);
-    case kSawDown:
-        return synthesisFor<kSawDown>(fold);
-    case kExpUp:
-        return synthesisFor<kExpUp>(fold);
-    default:
-        return synthesisFor<kExpDown>(fold);
-    }
-}
 
 // The parameters as one block reads them.
 struct BlockSettings {
@@ -67,10 +23,15 @@ struct BlockSettings {
     float foldGain; // 1 + distortion
     float cycles;   // transpose steps + 1: half-cycles of the shape per half-wave
     VstInt32 threshold;
+    VstInt32 ringSize;
     float positiveStart;
     float negativeStart;
-    Synthesis synthesize;
+    Synthesiser synthesiser;
 };
+
+float signOf(VstInt32 polarity) {
+    return polarity == 1 ? 1.0f : polarity == 2 ? -1.0f : 0.0f;
+}
 
 // One channel's half-wave tracking, held in locals for the length of a block.
 struct Channel {
@@ -78,9 +39,20 @@ struct Channel {
     VstInt32 segmentStart;
     VstInt32 polarity;
     float peak;
+    float sign; // of the polarity; 0 while undetermined
 
-    // Follows sample x, just stored at ring position `pos`.
-    void take(float x, VstInt32 pos, VstInt32 ringSize, const BlockSettings& s) {
+    // Whether x simply continues the current half-wave: nothing to do but raise the peak.
+    // False for NaN, which follow() passes over.
+    bool continues(float x) const { return x * sign > 0.0f; }
+
+    void raisePeak(float x) {
+        const float a = std::fabs(x);
+        peak = a > peak ? a : peak;
+    }
+
+    // Polarity and crossing for sample x, just stored at `pos`. Returns whether the half-wave
+    // that x ends is to be synthesised, as `pass`.
+    bool follow(float x, VstInt32 pos, const BlockSettings& s, Pass& pass) {
         if (polarity == 0) {
             if (x > 0.0f)
                 polarity = 1;
@@ -88,28 +60,50 @@ struct Channel {
                 polarity = 2;
             if (polarity != 0 && segmentStart == Tarvel2::kNoSegment) segmentStart = pos;
         }
-        if ((polarity == 1 && x <= 0.0f) || (polarity == 2 && x >= 0.0f))
-            endHalfWave(x, pos, ringSize, s);
-        // An infinity would scale the next synthesised half-wave: only finite samples count.
-        const float a = std::fabs(x);
-        if (a > peak && a <= FLT_MAX) peak = a;
-    }
-
-    void endHalfWave(float x, VstInt32 pos, VstInt32 ringSize, const BlockSettings& s) {
-        VstInt32 n = pos - segmentStart;
-        if (n < 0) n += ringSize;
-        if (n < s.threshold) {
-            polarity = 0; // too short: becomes part of the next half-wave
-            return;
+        bool synthesise = false;
+        if ((polarity == 1 && x <= 0.0f) || (polarity == 2 && x >= 0.0f)) {
+            VstInt32 n = pos - segmentStart;
+            if (n < 0) n += s.ringSize;
+            if (n < s.threshold) {
+                polarity = 0; // too short: becomes part of the next half-wave
+            } else {
+                // A half-wave holding an infinite sample is left as it is.
+                if (peak <= FLT_MAX) {
+                    pass = {segmentStart, n + 1, polarity == 1 ? s.positiveStart : s.negativeStart,
+                            s.cycles / static_cast<float>(n), peak * s.mix};
+                    synthesise = true;
+                }
+                peak = 0.0f;
+                segmentStart = pos;
+                polarity = x == 0.0f ? 0 : 3 - polarity;
+            }
         }
-        const float phase = polarity == 1 ? s.positiveStart : s.negativeStart;
-        s.synthesize(ring, ringSize, segmentStart, n + 1, phase, s.cycles / static_cast<float>(n),
-                     peak * s.mix, s.dry, s.foldGain);
-        peak = 0.0f;
-        segmentStart = pos;
-        polarity = x == 0.0f ? 0 : 3 - polarity;
+        sign = signOf(polarity);
+        return synthesise;
     }
 };
+
+// Both channels at a sample that at least one of them does not simply continue. Passes of the
+// two channels over the same positions with the same phases share the shape values.
+void followBoth(Channel& left, Channel& right, float x0, float x1, VstInt32 pos,
+                const BlockSettings& s) {
+    Pass l{}, r{};
+    const bool hasLeft = !left.continues(x0) && left.follow(x0, pos, s, l);
+    const bool hasRight = !right.continues(x1) && right.follow(x1, pos, s, r);
+    if (hasLeft && hasRight && l.start == r.start && l.count == r.count && l.phase == r.phase) {
+        s.synthesiser.pair(left.ring, right.ring, s.ringSize, l, r.wet, s.dry, s.foldGain);
+        return;
+    }
+    if (hasLeft) s.synthesiser.single(left.ring, s.ringSize, l, s.dry, s.foldGain);
+    if (hasRight) s.synthesiser.single(right.ring, s.ringSize, r, s.dry, s.foldGain);
+}
+
+// Raises the channel's peak to the largest of four collected ones and clears them.
+void mergePeak(Channel& channel, Floats4& collected) {
+    for (int lane = 0; lane < 4; ++lane)
+        channel.peak = collected[lane] > channel.peak ? collected[lane] : channel.peak;
+    collected = Floats4{};
+}
 
 } // namespace
 
@@ -126,37 +120,38 @@ template <bool Adding> void Tarvel2::run(float** inputs, float** outputs, VstInt
     const float mix = fMix;
     const float distortion = fWaveformDistortion;
     const int shape = waveformIndex;
+    const VstInt32 ringSize = delaySamples + 1;
     const BlockSettings s{mix,
                           1.0f - mix,
                           1.0f + distortion,
                           transposeSteps + 1.0f,
                           thresholdSamples,
+                          ringSize,
                           startPhase(shape, true),
                           startPhase(shape, false),
-                          synthesisFor(shape, distortion > 0.0f)};
+                          synthesiserFor(shape, distortion > 0.0f)};
     const float gain = 2.0f * fOutputVolume;
-    const VstInt32 ringSize = delaySamples + 1;
 
-    Channel left{delayLineL.get(), segmentStartL, polarityL, peakL};
-    Channel right{delayLineR.get(), segmentStartR, polarityR, peakR};
-    // Both channels' positions always move together.
-    VstInt32 writePos = writePosL;
-    VstInt32 readPos = readPosL;
-    const float* in0 = inputs[0];
-    const float* in1 = inputs[1];
-    float* out0 = outputs[0];
-    float* out1 = outputs[1];
-    for (VstInt32 i = 0; i < sampleFrames; ++i) {
+    Channel left{delayLineL.get(), segmentStartL, polarityL, peakL, signOf(polarityL)};
+    Channel right{delayLineR.get(), segmentStartR, polarityR, peakR, signOf(polarityR)};
+    float* const ringL = left.ring;
+    float* const ringR = right.ring;
+    const float* const in0 = inputs[0];
+    const float* const in1 = inputs[1];
+    float* const out0 = outputs[0];
+    float* const out1 = outputs[1];
+
+    // Frame i: store at ring position w, follow both channels, read the oldest sample at r.
+    const auto frame = [&](VstInt32 i, VstInt32 w, VstInt32 r) {
         const float x0 = in0[i];
         const float x1 = in1[i];
-        if (++writePos == ringSize) writePos = 0;
-        left.ring[writePos] = x0;
-        left.take(x0, writePos, ringSize, s);
-        right.ring[writePos] = x1;
-        right.take(x1, writePos, ringSize, s);
-        if (++readPos == ringSize) readPos = 0;
-        const float y0 = left.ring[readPos] * gain;
-        const float y1 = right.ring[readPos] * gain;
+        ringL[w] = x0;
+        ringR[w] = x1;
+        if (!(left.continues(x0) & right.continues(x1))) followBoth(left, right, x0, x1, w, s);
+        left.raisePeak(x0);
+        right.raisePeak(x1);
+        const float y0 = ringL[r] * gain;
+        const float y1 = ringR[r] * gain;
         if constexpr (Adding) {
             out0[i] += y0;
             out1[i] += y1;
@@ -164,9 +159,53 @@ template <bool Adding> void Tarvel2::run(float** inputs, float** outputs, VstInt
             out0[i] = y0;
             out1[i] = y1;
         }
+    };
+
+    // Both channels' positions always move together; the read position is the one after the
+    // write position. Frames run in stretches in which neither wraps, four at a time where both
+    // channels simply continue their half-waves: then there is only the ring to write and read.
+    const Floats4 zero{};
+    VstInt32 writePos = writePosL;
+    for (VstInt32 i = 0; i < sampleFrames;) {
+        const VstInt32 w = writePos + 1 == ringSize ? 0 : writePos + 1;
+        const VstInt32 r = w + 1 == ringSize ? 0 : w + 1;
+        const VstInt32 stretch = r == 0 ? 1 : std::min(sampleFrames - i, ringSize - r);
+        Floats4 peak0{}, peak1{};
+        VstInt32 k = 0;
+        for (; k + 4 <= stretch; k += 4) {
+            const Floats4 x0 = load4(in0 + i + k);
+            const Floats4 x1 = load4(in1 + i + k);
+            if (!allSet((x0 * left.sign > zero) & (x1 * right.sign > zero))) {
+                mergePeak(left, peak0);
+                mergePeak(right, peak1);
+                for (VstInt32 j = k; j < k + 4; ++j)
+                    frame(i + j, w + j, r + j);
+                continue;
+            }
+            peak0 = max4(abs4(x0), peak0);
+            peak1 = max4(abs4(x1), peak1);
+            // Read before the stores: the ring's oldest samples sit just after the new ones.
+            const Floats4 y0 = load4(ringL + r + k) * gain;
+            const Floats4 y1 = load4(ringR + r + k) * gain;
+            store4(ringL + w + k, x0);
+            store4(ringR + w + k, x1);
+            if constexpr (Adding) {
+                store4(out0 + i + k, load4(out0 + i + k) + y0);
+                store4(out1 + i + k, load4(out1 + i + k) + y1);
+            } else {
+                store4(out0 + i + k, y0);
+                store4(out1 + i + k, y1);
+            }
+        }
+        mergePeak(left, peak0);
+        mergePeak(right, peak1);
+        for (; k < stretch; ++k)
+            frame(i + k, w + k, r + k);
+        writePos = w + stretch - 1;
+        i += stretch;
     }
     writePosL = writePosR = writePos;
-    readPosL = readPosR = readPos;
+    readPosL = readPosR = writePos + 1 == ringSize ? 0 : writePos + 1;
     segmentStartL = left.segmentStart;
     segmentStartR = right.segmentStart;
     polarityL = left.polarity;

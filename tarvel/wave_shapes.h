@@ -1,28 +1,28 @@
 // The seven synthetic shapes, the fold-back distortion and the phase step of the synthesis.
-// The phase runs over (-1, 1]; one cycle of a shape spans a phase range of 2.
+// The phase runs over (-1, 1]; one cycle of a shape spans a phase range of 2. The shapes and
+// the fold take a float or four floats side by side (four_floats.h).
 #pragma once
 
 #include <cmath>
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace zu::tarvel {
 
 enum Waveform { kSine, kTriangle, kSquare, kSawUp, kSawDown, kExpUp, kExpDown, kNumWaveforms };
 
-template <int Shape> inline float waveValue(float phase) {
+template <int Shape, class T> inline T waveValue(T phase) {
     if constexpr (Shape == kSine) {
-        if (phase <= 0.0f) {
-            const float a = 2.0f * phase + 1.0f;
-            return 1.0f - a * a;
-        }
-        const float a = 2.0f * phase - 1.0f;
-        return a * a - 1.0f;
+        // A positive parabolic hump over (-1, 0], a negative one over (0, 1].
+        const T a = 2.0f * phase + 1.0f;
+        const T b = 2.0f * phase - 1.0f;
+        return phase <= 0.0f ? 1.0f - a * a : b * b - 1.0f;
     } else if constexpr (Shape == kTriangle) {
-        const float u = phase + 1.0f;
-        if (phase <= -0.5f) return 2.0f * u;
-        if (phase < 0.5f) return 2.0f - 2.0f * u;
-        return 2.0f * u - 4.0f;
+        const T t = 2.0f * (phase + 1.0f);
+        return phase <= -0.5f ? t : phase < 0.5f ? 2.0f - t : t - 4.0f;
     } else if constexpr (Shape == kSquare) {
-        return phase > 0.0f ? -1.0f : 1.0f;
+        return phase > 0.0f ? T{} - 1.0f : T{} + 1.0f;
     } else if constexpr (Shape == kSawUp) {
         return phase;
     } else if constexpr (Shape == kSawDown) {
@@ -36,15 +36,9 @@ template <int Shape> inline float waveValue(float phase) {
 }
 
 // Gains the value by `gain` (1 + distortion) and folds what passes ±1 back once.
-inline float foldBack(float w, float gain) {
-    if (w > 0.0f) {
-        w = w * gain;
-        if (w > 1.0f) w = 1.0f - (w - 1.0f);
-    } else {
-        w = w * gain;
-        if (w < -1.0f) w = -1.0f - (w + 1.0f);
-    }
-    return w;
+template <class T> inline T foldBack(T w, float gain) {
+    const T g = w * gain;
+    return w > 0.0f ? (g > 1.0f ? 1.0f - (g - 1.0f) : g) : (g < -1.0f ? -1.0f - (g + 1.0f) : g);
 }
 
 // Brings a phase above 1 back into (-1, 1]: one step of 2 for increments up to 2, as many as it
@@ -67,3 +61,5 @@ inline float startPhase(int shape, bool positive) {
 }
 
 } // namespace zu::tarvel
+
+#pragma GCC diagnostic pop
