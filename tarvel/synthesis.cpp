@@ -12,6 +12,7 @@ namespace {
 // Positions handled per round: first their phases one after the other (each phase is the
 // previous one plus the increment, rounded), then their shape values four at a time.
 constexpr std::int32_t kRound = 64;
+constexpr std::int32_t kShort = 8;
 
 template <int Shape, bool Fold, class T> T shapeAt(T phase, float foldGain) {
     const T w = waveValue<Shape>(phase);
@@ -29,6 +30,18 @@ void blend(float* ring, float* otherRing, std::int32_t ringSize, const Pass& pas
     float phase = pass.phase;
     std::int32_t pos = pass.start;
     std::int32_t count = pass.count;
+    // Short half-waves (noise) one position at a time.
+    if (count < kShort) {
+        for (; count > 0; --count) {
+            const float w = shapeAt<Shape, Fold>(phase, foldGain);
+            ring[pos] = ring[pos] * dry + w * wet;
+            if constexpr (Pair) otherRing[pos] = otherRing[pos] * dry + w * otherWet;
+            if (++pos == ringSize) pos = 0;
+            phase = phase + increment;
+            if (phase > 1.0f) phase = wrapPhase(phase);
+        }
+        return;
+    }
     float phases[kRound];
     while (count > 0) {
         const std::int32_t run = std::min({count, ringSize - pos, kRound});

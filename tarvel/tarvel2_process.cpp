@@ -87,7 +87,7 @@ struct Channel {
 // two channels over the same positions with the same phases share the shape values.
 void followBoth(Channel& left, Channel& right, float x0, float x1, VstInt32 pos,
                 const BlockSettings& s) {
-    Pass l{}, r{};
+    Pass l, r;
     const bool hasLeft = !left.continues(x0) && left.follow(x0, pos, s, l);
     const bool hasRight = !right.continues(x1) && right.follow(x1, pos, s, r);
     if (hasLeft && hasRight && l.start == r.start && l.count == r.count && l.phase == r.phase) {
@@ -98,11 +98,10 @@ void followBoth(Channel& left, Channel& right, float x0, float x1, VstInt32 pos,
     if (hasRight) s.synthesiser.single(right.ring, s.ringSize, r, s.dry, s.foldGain);
 }
 
-// Raises the channel's peak to the largest of four collected ones and clears them.
-void mergePeak(Channel& channel, Floats4& collected) {
+// Raises the channel's peak to the largest of four collected ones.
+void mergePeak(Channel& channel, const Floats4& collected) {
     for (int lane = 0; lane < 4; ++lane)
         channel.peak = collected[lane] > channel.peak ? collected[lane] : channel.peak;
-    collected = Floats4{};
 }
 
 } // namespace
@@ -170,20 +169,29 @@ template <bool Adding> void Tarvel2::run(float** inputs, float** outputs, VstInt
         const VstInt32 w = writePos + 1 == ringSize ? 0 : writePos + 1;
         const VstInt32 r = w + 1 == ringSize ? 0 : w + 1;
         const VstInt32 stretch = r == 0 ? 1 : std::min(sampleFrames - i, ringSize - r);
+        // Peaks of the four-frame groups, merged into the channels before a single frame.
         Floats4 peak0{}, peak1{};
+        bool collected = false;
+        const auto mergePeaks = [&] {
+            if (!collected) return;
+            mergePeak(left, peak0);
+            mergePeak(right, peak1);
+            peak0 = peak1 = zero;
+            collected = false;
+        };
         VstInt32 k = 0;
         for (; k + 4 <= stretch; k += 4) {
             const Floats4 x0 = load4(in0 + i + k);
             const Floats4 x1 = load4(in1 + i + k);
             if (!allSet((x0 * left.sign > zero) & (x1 * right.sign > zero))) {
-                mergePeak(left, peak0);
-                mergePeak(right, peak1);
+                mergePeaks();
                 for (VstInt32 j = k; j < k + 4; ++j)
                     frame(i + j, w + j, r + j);
                 continue;
             }
             peak0 = max4(abs4(x0), peak0);
             peak1 = max4(abs4(x1), peak1);
+            collected = true;
             // Read before the stores: the ring's oldest samples sit just after the new ones.
             const Floats4 y0 = load4(ringL + r + k) * gain;
             const Floats4 y1 = load4(ringR + r + k) * gain;
@@ -197,8 +205,7 @@ template <bool Adding> void Tarvel2::run(float** inputs, float** outputs, VstInt
                 store4(out1 + i + k, y1);
             }
         }
-        mergePeak(left, peak0);
-        mergePeak(right, peak1);
+        mergePeaks();
         for (; k < stretch; ++k)
             frame(i + k, w + k, r + k);
         writePos = w + stretch - 1;
