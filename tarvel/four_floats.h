@@ -5,11 +5,6 @@
 #include <cstdint>
 #include <cstring>
 
-// These functions are inlined within the plug-in and never cross its interface, so the warning
-// that their calling convention differs on targets without vector registers does not apply.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpsabi"
-
 namespace zu::tarvel {
 
 using Floats4 = float __attribute__((vector_size(16)));
@@ -41,5 +36,3 @@ inline bool allSet(Ints4 mask) {
 }
 
 } // namespace zu::tarvel
-
-#pragma GCC diagnostic pop

@@ -5,9 +5,6 @@
 
 #include <cmath>
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpsabi"
-
 namespace zu::tarvel {
 
 enum Waveform { kSine, kTriangle, kSquare, kSawUp, kSawDown, kExpUp, kExpDown, kNumWaveforms };
@@ -61,5 +58,3 @@ inline float startPhase(int shape, bool positive) {
 }
 
 } // namespace zu::tarvel
-
-#pragma GCC diagnostic pop
