@@ -19,6 +19,7 @@ template <int Shape, class T> inline T waveValue(T phase) {
         const T t = 2.0f * (phase + 1.0f);
         return phase <= -0.5f ? t : phase < 0.5f ? 2.0f - t : t - 4.0f;
     } else if constexpr (Shape == kSquare) {
+        // T{} ± 1: -1 or +1 of the phase's type, four of them for four phases.
         return phase > 0.0f ? T{} - 1.0f : T{} + 1.0f;
     } else if constexpr (Shape == kSawUp) {
         return phase;
