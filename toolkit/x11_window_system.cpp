@@ -1,0 +1,296 @@
+#include "x11_window_system.h"
+
+#include <map>
+#include <string>
+
+#include "ansi.h"
+#include "cairo_canvas.h"
+#include "forms.h"
+#include "sysutils.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <cairo-xlib.h>
+#include <cairo.h>
+#include <poll.h>
+
+namespace {
+
+int ignoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// Runs f with X errors ignored (a foreign parent may already be gone), leaving the handler as
+// it was.
+template <class F> void withErrorsIgnored(Display* display, F&& f) {
+    XSync(display, False);
+    auto previous = XSetErrorHandler(ignoreErrors);
+    f();
+    XSync(display, False);
+    XSetErrorHandler(previous);
+}
+
+TShiftState shiftState(unsigned state) {
+    TShiftState shift;
+    if (state & ShiftMask) shift << ssShift;
+    if (state & ControlMask) shift << ssCtrl;
+    if (state & Mod1Mask) shift << ssAlt;
+    if (state & Button1Mask) shift << ssLeft;
+    if (state & Button2Mask) shift << ssMiddle;
+    if (state & Button3Mask) shift << ssRight;
+    return shift;
+}
+
+bool mouseButton(unsigned button, TMouseButton& result, TShiftStateFlag& flag) {
+    switch (button) {
+    case Button1:
+        result = mbLeft, flag = ssLeft;
+        return true;
+    case Button2:
+        result = mbMiddle, flag = ssMiddle;
+        return true;
+    case Button3:
+        result = mbRight, flag = ssRight;
+        return true;
+    default:
+        return false;
+    }
+}
+
+class X11WindowSystem;
+
+class X11Window : public NativeWindow {
+public:
+    X11Window(X11WindowSystem& system, TForm& form, TNativeWindow parent, TPoint position);
+    ~X11Window() override;
+
+    void Invalidate() override { FDirty = true; }
+    TPoint ClientOrigin() const override;
+    void SetClientSize(int width, int height) override;
+    TNativeWindow Handle() const override { return FWindow; }
+
+    TForm& Form() { return FForm; }
+    void PaintIfDirty();
+
+private:
+    void SetTopLevelProperties(TPoint position);
+
+    X11WindowSystem& FSystem;
+    TForm& FForm;
+    Window FWindow = 0;
+    cairo_surface_t* FSurface = nullptr;
+    bool FDirty = true;
+};
+
+class X11WindowSystem : public WindowSystem {
+public:
+    explicit X11WindowSystem(Display* display) : FDisplay(display) {
+        FProtocols = XInternAtom(display, "WM_PROTOCOLS", False);
+        FDeleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    }
+    ~X11WindowSystem() override { XCloseDisplay(FDisplay); }
+
+    std::unique_ptr<NativeWindow> OpenWindow(TForm& form, TNativeWindow parent,
+                                             TPoint position) override {
+        return std::make_unique<X11Window>(*this, form, parent, position);
+    }
+
+    void RunModal(TForm& form) override {
+        while (form.ModalResult() == mrNone) {
+            HandlePending();
+            if (form.ModalResult() != mrNone) break;
+            PaintAll();
+            XFlush(FDisplay);
+            pollfd fd{ConnectionNumber(FDisplay), POLLIN, 0};
+            if (!XPending(FDisplay)) poll(&fd, 1, 100);
+        }
+    }
+
+    void ProcessEvents() override {
+        HandlePending();
+        PaintAll();
+        XFlush(FDisplay);
+    }
+
+    TSize ScreenSize() const override {
+        const int screen = DefaultScreen(FDisplay);
+        return {DisplayWidth(FDisplay, screen), DisplayHeight(FDisplay, screen)};
+    }
+
+    Display* Connection() const { return FDisplay; }
+    Atom DeleteWindowAtom() const { return FDeleteWindow; }
+    void Add(Window window, X11Window* w) { FWindows[window] = w; }
+    void Remove(Window window) { FWindows.erase(window); }
+
+private:
+    void HandlePending() {
+        while (XPending(FDisplay)) {
+            XEvent event;
+            XNextEvent(FDisplay, &event);
+            // Only the newest of a run of moves matters.
+            while (event.type == MotionNotify &&
+                   XCheckTypedWindowEvent(FDisplay, event.xmotion.window, MotionNotify, &event)) {
+            }
+            Dispatch(event);
+        }
+    }
+
+    void PaintAll() {
+        // Painting never opens or closes windows, so the map stays as it is meanwhile.
+        for (auto& [window, w] : FWindows)
+            w->PaintIfDirty();
+    }
+
+    void Dispatch(const XEvent& event) {
+        auto found = FWindows.find(event.xany.window);
+        if (found == FWindows.end()) return;
+        X11Window& w = *found->second;
+        TMouseButton button = mbLeft;
+        TShiftStateFlag flag = ssLeft;
+        switch (event.type) {
+        case Expose:
+            w.Invalidate();
+            break;
+        case ButtonPress:
+            if (mouseButton(event.xbutton.button, button, flag))
+                w.Form().HandleMouseDown(button, shiftState(event.xbutton.state) << flag,
+                                         {event.xbutton.x, event.xbutton.y});
+            break;
+        case ButtonRelease:
+            if (mouseButton(event.xbutton.button, button, flag))
+                w.Form().HandleMouseUp(button, shiftState(event.xbutton.state) >> flag,
+                                       {event.xbutton.x, event.xbutton.y});
+            break;
+        case MotionNotify:
+            w.Form().HandleMouseMove(shiftState(event.xmotion.state),
+                                     {event.xmotion.x, event.xmotion.y});
+            break;
+        case ClientMessage:
+            if (event.xclient.message_type == FProtocols &&
+                static_cast<Atom>(event.xclient.data.l[0]) == FDeleteWindow)
+                w.Form().HandleCloseRequest();
+            break;
+        default:
+            break;
+        }
+    }
+
+    Display* FDisplay;
+    Atom FProtocols;
+    Atom FDeleteWindow;
+    std::map<Window, X11Window*> FWindows;
+};
+
+X11Window::X11Window(X11WindowSystem& system, TForm& form, TNativeWindow parent, TPoint position)
+    : FSystem(system), FForm(form) {
+    Display* display = system.Connection();
+    const int screen = DefaultScreen(display);
+    const Window parentWindow = parent ? static_cast<Window>(parent) : RootWindow(display, screen);
+    const auto width = static_cast<unsigned>(std::max(form.Width(), 1));
+    const auto height = static_cast<unsigned>(std::max(form.Height(), 1));
+    const int x = parent ? 0 : position.X;
+    const int y = parent ? 0 : position.Y;
+    FWindow = XCreateSimpleWindow(display, parentWindow, x, y, width, height, 0, 0, 0);
+    XSelectInput(display, FWindow,
+                 ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
+                     StructureNotifyMask);
+    if (!parent) SetTopLevelProperties(position);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, FWindow, &attributes);
+    FSurface = cairo_xlib_surface_create(display, FWindow, attributes.visual,
+                                         static_cast<int>(width), static_cast<int>(height));
+    system.Add(FWindow, this);
+    XMapRaised(display, FWindow);
+    XFlush(display);
+}
+
+X11Window::~X11Window() {
+    FSystem.Remove(FWindow);
+    cairo_surface_destroy(FSurface);
+    Display* display = FSystem.Connection();
+    withErrorsIgnored(display, [&] { XDestroyWindow(display, FWindow); });
+}
+
+void X11Window::SetTopLevelProperties(TPoint position) {
+    Display* display = FSystem.Connection();
+    const std::string caption = FForm.Caption();
+    const std::string utf8 = AnsiToUtf8(caption);
+    XChangeProperty(display, FWindow, XA_WM_NAME, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(caption.data()),
+                    static_cast<int>(caption.size()));
+    XChangeProperty(display, FWindow, XInternAtom(display, "_NET_WM_NAME", False),
+                    XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(utf8.data()),
+                    static_cast<int>(utf8.size()));
+
+    XSizeHints* hints = XAllocSizeHints();
+    hints->flags = USPosition | PPosition;
+    hints->x = position.X;
+    hints->y = position.Y;
+    if (FForm.BorderStyle() != bsSizeable) {
+        hints->flags |= PMinSize | PMaxSize;
+        hints->min_width = hints->max_width = FForm.Width();
+        hints->min_height = hints->max_height = FForm.Height();
+    }
+    XSetWMNormalHints(display, FWindow, hints);
+    XFree(hints);
+
+    // The window manager asks before closing; the form decides.
+    Atom deleteWindow = FSystem.DeleteWindowAtom();
+    XSetWMProtocols(display, FWindow, &deleteWindow, 1);
+
+    // Frame decorations and functions, in the Motif hints that window managers read.
+    constexpr long kFunctions = 1, kDecorations = 2;
+    constexpr long kFunctionMove = 4, kFunctionClose = 32;
+    constexpr long kDecorBorder = 2, kDecorTitle = 8, kDecorMenu = 16;
+    long motif[5] = {kFunctions | kDecorations, kFunctionMove, 0, 0, 0};
+    if (FForm.BorderIcons().Contains(biSystemMenu)) motif[1] |= kFunctionClose;
+    if (FForm.BorderStyle() != bsNone) {
+        motif[2] = kDecorBorder | kDecorTitle;
+        if (FForm.BorderIcons().Contains(biSystemMenu)) motif[2] |= kDecorMenu;
+    }
+    Atom motifAtom = XInternAtom(display, "_MOTIF_WM_HINTS", False);
+    XChangeProperty(display, FWindow, motifAtom, motifAtom, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(motif), 5);
+}
+
+TPoint X11Window::ClientOrigin() const {
+    Display* display = FSystem.Connection();
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, FWindow, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    return {x, y};
+}
+
+void X11Window::SetClientSize(int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    XResizeWindow(FSystem.Connection(), FWindow, static_cast<unsigned>(width),
+                  static_cast<unsigned>(height));
+    cairo_xlib_surface_set_size(FSurface, width, height);
+    FDirty = true;
+}
+
+void X11Window::PaintIfDirty() {
+    if (!FDirty) return;
+    FDirty = false;
+    cairo_t* cr = cairo_create(FSurface);
+    cairo_push_group(cr);
+    {
+        CairoCanvas canvas(cr);
+        FForm.PaintTo(canvas);
+    }
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(FSurface);
+}
+
+} // namespace
+
+std::unique_ptr<WindowSystem> OpenX11WindowSystem() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) throw Exception("cannot open the X display");
+    return std::make_unique<X11WindowSystem>(display);
+}
