@@ -91,6 +91,8 @@ public:
     // An owned component by name, or null.
     TComponent* FindComponent(std::string_view name) const;
     bool Destroying() const { return FDestroying; }
+    // True while a layout is applying this component's stored properties.
+    bool Loading() const { return FLoading; }
 
     // Applies one stored property of a layout; false when the class has no such property.
     virtual bool SetProperty(std::string_view name, const LayoutValue& value, LayoutReader& reader);
@@ -102,8 +104,10 @@ protected:
     void BeginDestroy() { FDestroying = true; }
 
 private:
+    friend class LayoutReader;
     TComponent* FOwner;
     std::vector<TComponent*> FComponents;
     std::string FName;
     bool FDestroying = false;
+    bool FLoading = false;
 };

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include "forms.h"
+
 #include <cctype>
 #include <memory>
 
@@ -238,7 +240,6 @@ private:
 struct Builder {
     TComponent& root;
     LayoutReader& reader;
-    std::vector<TComponent*> built;
 
     void Apply(TComponent& component, const LayoutObject& object) {
         for (const auto& [name, value] : object.properties)
@@ -260,7 +261,7 @@ struct Builder {
                 if (!parent) reader.Fail(where, object.name + " cannot hold controls");
                 control->SetParent(parent);
             }
-            built.push_back(component);
+            reader.BeginLoading(*component);
             Apply(*component, *child);
             Build(*child, *component);
         }
@@ -273,13 +274,26 @@ void LoadLayout(TComponent& root, std::string_view text, const LayoutResources& 
                 const LayoutHandlers& handlers) {
     const auto layout = Parser(text).ParseLayout();
     LayoutReader reader(root, resources, handlers);
-    Builder builder{root, reader, {&root}};
-    root.SetName(layout->name);
+    Builder builder{root, reader};
+    // A form's layout names the form; a component's own layout only describes its class.
+    if (dynamic_cast<TForm*>(&root)) root.SetName(layout->name);
+    reader.BeginLoading(root);
     builder.Apply(root, *layout);
     builder.Build(*layout, root);
-    for (auto& f : reader.FDeferred)
+    reader.Finish();
+}
+
+void LayoutReader::BeginLoading(TComponent& component) {
+    component.FLoading = true;
+    FLoading.push_back(&component);
+}
+
+void LayoutReader::Finish() {
+    for (auto& f : FDeferred)
         f();
-    for (TComponent* c : builder.built)
+    for (TComponent* c : FLoading)
+        c->FLoading = false;
+    for (TComponent* c : FLoading)
         c->Loaded();
 }
 

@@ -112,17 +112,20 @@ public:
 
     // Runs f once every object of the layout exists.
     void AfterLoad(std::function<void()> f) { FDeferred.push_back(std::move(f)); }
+    // Marks a component as being loaded by this layout, until Finish.
+    void BeginLoading(TComponent& component);
+    // Runs what waited for every object, then ends loading and calls Loaded on each component.
+    void Finish();
     [[noreturn]] void Fail(const LayoutValue& value, const std::string& what) const;
 
 private:
-    friend void LoadLayout(TComponent&, std::string_view, const LayoutResources&,
-                           const LayoutHandlers&);
     const std::string& Word(const LayoutValue& value, LayoutValue::Kind kind) const;
 
     TComponent& FRoot;
     const LayoutResources& FResources;
     const LayoutHandlers& FHandlers;
     std::vector<std::function<void()>> FDeferred;
+    std::vector<TComponent*> FLoading;
 };
 
 // Builds root's components from the layout text. Throws ELayoutError naming the line.

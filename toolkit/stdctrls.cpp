@@ -55,7 +55,7 @@ void TLabel::FontChanged() {
 }
 
 void TLabel::AdjustBounds() {
-    if (!FAutoSize || Destroying()) return;
+    if (!FAutoSize || Loading() || Destroying()) return;
     TCanvas& canvas = MeasureCanvas();
     canvas.Font = *Font();
     const auto lines = TextLines(canvas, Caption(), FWordWrap ? Width() : 0);
