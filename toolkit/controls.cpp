@@ -170,7 +170,9 @@ void TWinControl::Realign() {
     TRect r = AlignRect();
     for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : FControls) {
-            if (c->Align() != pass || !c->Visible()) continue;
+            // Hidden controls take no room, but one filling the rest is kept in place for
+            // when it shows (as a page control's hidden pages are).
+            if (c->Align() != pass || (!c->Visible() && pass != alClient)) continue;
             switch (pass) {
             case alTop:
                 c->SetBounds(r.Left, r.Top, r.Width(), c->Height());
