@@ -128,9 +128,12 @@ private:
         while (XPending(FDisplay)) {
             XEvent event;
             XNextEvent(FDisplay, &event);
-            // Only the newest of a run of moves matters.
-            while (event.type == MotionNotify &&
-                   XCheckTypedWindowEvent(FDisplay, event.xmotion.window, MotionNotify, &event)) {
+            // Only the newest of a run of moves matters; events after the run keep their place.
+            while (event.type == MotionNotify && XPending(FDisplay)) {
+                XEvent next;
+                XPeekEvent(FDisplay, &next);
+                if (next.type != MotionNotify || next.xmotion.window != event.xmotion.window) break;
+                XNextEvent(FDisplay, &event);
             }
             Dispatch(event);
         }
