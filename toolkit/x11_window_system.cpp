@@ -1,18 +1,18 @@
 #include "x11_window_system.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 
 #include "ansi.h"
-#include "cairo_canvas.h"
 #include "forms.h"
+#include "render.h"
 #include "sysutils.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <cairo-xlib.h>
-#include <cairo.h>
 #include <poll.h>
 
 namespace {
@@ -58,6 +58,29 @@ bool mouseButton(unsigned button, TMouseButton& result, TShiftStateFlag& flag) {
     }
 }
 
+// Where an 8-bit colour value goes in a pixel of the visual: the mask's position and width.
+class PixelChannel {
+public:
+    explicit PixelChannel(unsigned long mask) {
+        if (mask == 0) return;
+        while (!(mask >> FShift & 1))
+            ++FShift;
+        int width = 0;
+        while (mask >> (FShift + width) & 1)
+            ++width;
+        FBits = std::min(width, 8);
+        FShift += width - FBits; // the value's top bits go to the top of the mask
+    }
+    unsigned long Place(std::uint32_t value) const {
+        return FBits == 0 ? 0ul
+                          : static_cast<unsigned long>((value & 0xFF) >> (8 - FBits)) << FShift;
+    }
+
+private:
+    int FShift = 0;
+    int FBits = 0;
+};
+
 class X11WindowSystem;
 
 class X11Window : public NativeWindow {
@@ -79,7 +102,9 @@ private:
     X11WindowSystem& FSystem;
     TForm& FForm;
     Window FWindow = 0;
-    cairo_surface_t* FSurface = nullptr;
+    Visual* FVisual = nullptr;
+    int FDepth = 0;
+    GC FGC = nullptr;
     bool FDirty = true;
 };
 
@@ -201,8 +226,9 @@ X11Window::X11Window(X11WindowSystem& system, TForm& form, TNativeWindow parent,
     if (!parent) SetTopLevelProperties(position);
     XWindowAttributes attributes;
     XGetWindowAttributes(display, FWindow, &attributes);
-    FSurface = cairo_xlib_surface_create(display, FWindow, attributes.visual,
-                                         static_cast<int>(width), static_cast<int>(height));
+    FVisual = attributes.visual;
+    FDepth = attributes.depth;
+    FGC = XCreateGC(display, FWindow, 0, nullptr);
     system.Add(FWindow, this);
     XMapRaised(display, FWindow);
     XFlush(display);
@@ -210,7 +236,7 @@ X11Window::X11Window(X11WindowSystem& system, TForm& form, TNativeWindow parent,
 
 X11Window::~X11Window() {
     FSystem.Remove(FWindow);
-    cairo_surface_destroy(FSurface);
+    XFreeGC(FSystem.Connection(), FGC);
     Display* display = FSystem.Connection();
     withErrorsIgnored(display, [&] { XDestroyWindow(display, FWindow); });
 }
@@ -271,23 +297,35 @@ void X11Window::SetClientSize(int width, int height) {
     if (width <= 0 || height <= 0) return;
     XResizeWindow(FSystem.Connection(), FWindow, static_cast<unsigned>(width),
                   static_cast<unsigned>(height));
-    cairo_xlib_surface_set_size(FSurface, width, height);
     FDirty = true;
 }
 
+// The form is drawn in memory, as for a headless render, and the picture is put into the
+// window in the visual's own pixel layout.
 void X11Window::PaintIfDirty() {
     if (!FDirty) return;
     FDirty = false;
-    cairo_t* cr = cairo_create(FSurface);
-    cairo_push_group(cr);
-    {
-        CairoCanvas canvas(cr);
-        FForm.PaintTo(canvas);
+    const TBitmap picture = RenderToBitmap(FForm);
+    Display* display = FSystem.Connection();
+    XImage* image = XCreateImage(display, FVisual, static_cast<unsigned>(FDepth), ZPixmap, 0,
+                                 nullptr, static_cast<unsigned>(picture.Width()),
+                                 static_cast<unsigned>(picture.Height()), 32, 0);
+    if (!image) return;
+    image->data = static_cast<char*>(std::malloc(static_cast<std::size_t>(image->bytes_per_line) *
+                                                 static_cast<std::size_t>(picture.Height())));
+    if (!image->data) {
+        XDestroyImage(image);
+        return;
     }
-    cairo_pop_group_to_source(cr);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(FSurface);
+    const PixelChannel red(FVisual->red_mask), green(FVisual->green_mask), blue(FVisual->blue_mask);
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const std::uint32_t rgb = picture.Pixel(x, y);
+            XPutPixel(image, x, y, red.Place(rgb >> 16) | green.Place(rgb >> 8) | blue.Place(rgb));
+        }
+    XPutImage(display, FWindow, FGC, image, 0, 0, 0, 0, static_cast<unsigned>(picture.Width()),
+              static_cast<unsigned>(picture.Height()));
+    XDestroyImage(image);
 }
 
 } // namespace
