@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 namespace zu::demo {
 
@@ -76,6 +77,37 @@ void drawLine(cairo_t* cr, const Lane& lane, const std::vector<float>& samples, 
     cairo_stroke(cr);
 }
 
+std::size_t firstSound(const std::vector<float>& samples) {
+    const auto found =
+        std::find_if(samples.begin(), samples.end(), [](float v) { return v != 0.0f; });
+    return static_cast<std::size_t>(found - samples.begin());
+}
+
+// Agreement of the output, shifted back by `lag`, with the input over a second from `from`.
+double agreement(const std::vector<float>& input, const std::vector<float>& output,
+                 std::size_t from, std::size_t lag, int sampleRate) {
+    double sum = 0.0;
+    const auto to = from + static_cast<std::size_t>(sampleRate);
+    for (std::size_t i = from; i < to && i + lag < output.size() && i < input.size(); ++i)
+        sum += static_cast<double>(input[i]) * output[i + lag];
+    return sum;
+}
+
+// How many samples the output lags the input: the gap between their first sounding samples,
+// if the output agrees better with the input at that shift than unshifted (an effect whose
+// output merely starts late, like a sample-and-hold, keeps 0).
+std::size_t outputLag(const std::vector<float>& input, const std::vector<float>& output,
+                      std::size_t from, int sampleRate) {
+    const std::size_t in = firstSound(input);
+    const std::size_t out = firstSound(output);
+    if (out <= in || out == output.size()) return 0;
+    const std::size_t lag = out - in;
+    return agreement(input, output, from, lag, sampleRate) >
+                   agreement(input, output, from, 0, sampleRate)
+               ? lag
+               : 0;
+}
+
 } // namespace
 
 void drawWaveforms(const std::string& pngPath, const std::string& title,
@@ -104,12 +136,16 @@ void drawWaveforms(const std::string& pngPath, const std::string& title,
     drawFrame(cr, out, "output (left channel)");
     drawEnvelope(cr, out, output.left, kOutputColour);
 
-    // 25 ms from the middle of the sound, input in grey and output in blue.
+    // 25 ms from the middle of the sound, input in grey and output in blue, the output moved
+    // back by its lag so that each stretch of input lies over what it became.
     const auto count = static_cast<std::size_t>(sampleRate / 40);
     const std::size_t from = input.frames() > count ? (input.frames() - count) / 2 : 0;
-    drawFrame(cr, zoom, "25 ms from the middle: input grey, output blue");
+    const std::size_t lag = outputLag(input.left, output.left, from, sampleRate);
+    std::string caption = "25 ms from the middle: input grey, output blue";
+    if (lag > 0) caption += " (moved back by its lag of " + std::to_string(lag) + " samples)";
+    drawFrame(cr, zoom, caption.c_str());
     drawLine(cr, zoom, input.left, from, count, kInputColour);
-    drawLine(cr, zoom, output.left, from, count, kOutputColour);
+    drawLine(cr, zoom, output.left, from + lag, count, kOutputColour);
 
     if (cairo_surface_write_to_png(surface.get(), pngPath.c_str()) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("cannot write picture '" + pngPath + "'");
