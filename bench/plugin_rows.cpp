@@ -45,6 +45,20 @@ std::vector<Row> lofiRows() {
     return rows;
 }
 
+// The wave changer gives the host no parameter names: its settings go by index.
+std::vector<Row> tarvelRows() {
+    // Sine shape, no distortion, transpose 0, threshold 1 sample, all wet, unity gain.
+    const std::vector<std::string> plain = {"0=0", "1=0", "2=0", "3=0", "4=1", "5=0.5"};
+    std::vector<Row> rows = steadyRows("sine shape, threshold 1, all wet", plain, kBlocks);
+    std::vector<std::string> octaves = plain;
+    octaves.push_back("2=1");
+    rows.push_back(costly("transpose 100", octaves));
+    rows.push_back(costly("transpose 100", octaves, Input::Noise));
+    octaves.push_back("1=0.5");
+    rows.push_back(costly("transpose 100, distortion 50 %", octaves));
+    return rows;
+}
+
 std::vector<Row> overdriveRows() {
     const std::vector<std::string> musical = {"Drive=0.7", "Depth=0.6", "Volume=0.8"};
     std::vector<Row> rows = steadyRows("drive 0.7, depth 0.6, volume 0.8", musical, kBlocks);
@@ -68,6 +82,7 @@ std::vector<Row> rowsFor(const std::string& plugin) {
     if (plugin == "ZuTremolo") return tremoloRows();
     if (plugin == "ZuOverdrive") return overdriveRows();
     if (plugin == "ZuLoFi") return lofiRows();
+    if (plugin == "ZuTarvel2") return tarvelRows();
     return {};
 }
 

@@ -35,6 +35,12 @@ inline void raiseTo(Floats& a, const Floats& b) {
 #endif
 }
 
+// Each denormal lane becomes a zero of its sign, as zu::withoutDenormal does for one sample.
+inline void flushDenormals(Floats& x) {
+    const Ints bits = (Ints)x;
+    x = (Floats)(bits & (((bits & kExponentBits) != 0) | kSignBit));
+}
+
 // Rows become columns.
 inline void transpose(Floats (&rows)[kLanes]) {
     const Floats low01 = __builtin_shufflevector(rows[0], rows[1], 0, 4, 1, 5);
