@@ -82,7 +82,7 @@ void Overdrive::setParameter(VstInt32 index, float value) {
         drive = value;
         driveLevel = truncateClamped(static_cast<double>(value) * value * 0.999999 * 100.0, 0, 99);
         program.drive = value;
-        curveDirty = 1;
+        curveDirty.store(1, std::memory_order_release);
         break;
     case 1:
         program.depth = value;
@@ -160,7 +160,7 @@ float Overdrive::getVu() {
 }
 
 void Overdrive::suspend() {
-    curveDirty = 1;
+    curveDirty.store(1, std::memory_order_release);
 }
 
 void Overdrive::process(float** inputs, float** outputs, VstInt32 sampleFrames) {
@@ -201,11 +201,7 @@ void Overdrive::buildCurve(int exponent) {
 }
 
 template <bool Adding> void Overdrive::run(float** inputs, float** outputs, VstInt32 sampleFrames) {
-    // Clear the flag before building, so that a change arriving during the build is kept.
-    if (curveDirty != 0) {
-        curveDirty = 0;
-        buildCurve(driveLevel + 1);
-    }
+    if (curveDirty.exchange(0, std::memory_order_acquire) != 0) buildCurve(driveLevel + 1);
     const float dep = depth;
     const Mix mix{curve.get(), dep, 1.0f - dep, volume};
     const float* in0 = inputs[0];

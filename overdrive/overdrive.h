@@ -1,6 +1,7 @@
 // Symmetric soft-clipping distortion through a 32768-entry curve table, mixed with the dry signal.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -40,5 +41,7 @@ private:
     Relaxed<float> volume;
     Relaxed<float> vu;
     Relaxed<std::int32_t> driveLevel;
-    Relaxed<std::int16_t> curveDirty;
+    // Set (released) after driveLevel is stored; the processing takes it with an exchange, so
+    // that a change arriving at any moment leads to a build that sees its driveLevel.
+    std::atomic<std::int16_t> curveDirty;
 };
