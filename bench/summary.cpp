@@ -174,8 +174,12 @@ void Summary::printNotes(std::ostream& out, const std::string& group) const {
                 const Cell* c = cell(line, b);
                 const Cell* s = cell(steady, b);
                 if (c == nullptr || s == nullptr) continue;
+                // Both through their ratios to the gain loop timed beside them, where there are.
+                const double against = ratioToGain(steady, b);
+                const double r =
+                    against > 0.0 ? ratioToGain(line, b) / against : c->median() / s->median();
                 ratios += (ratios.empty() ? "" : ", ") + std::string("block ") + std::to_string(b) +
-                          ": " + ratio(c->median() / s->median());
+                          ": " + ratio(r);
             }
             if (!ratios.empty())
                 out << "- " << line.row << ", " << inputName(line.input)
