@@ -51,7 +51,8 @@ Options parse(int argc, char** argv) {
 
 void measure(const Options& options, char* program) {
     std::string repetitions = "--benchmark_repetitions=3";
-    std::vector<char*> args = {program, repetitions.data()};
+    std::string shuffled = "--benchmark_enable_random_interleaving=true";
+    std::vector<char*> args = {program, repetitions.data(), shuffled.data()};
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
 
