@@ -1,5 +1,10 @@
 # zu_add_test(<name> SOURCES ... [LIBS ...] [PLUGINS ...] [LABELS ...] [ENVIRONMENT VAR=VALUE ...])
 # PLUGINS are plug-in targets the test loads from ZU_PLUGIN_DIR; they are built first.
+# Environment for tests of programs that draw text: the sanitizer run leaves out known leaks of
+# system libraries, which it can only name with full stacks.
+set(ZU_SYSTEM_LEAKS_ENVIRONMENT
+    "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/../tests/support/system_leaks.supp:fast_unwind_on_malloc=0:print_suppressions=0")
+
 function(zu_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PLUGINS;LABELS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
