@@ -25,7 +25,7 @@ StereoSignal renderReplacing(PluginInstance& instance, const StereoSignal& input
     return output;
 }
 
-void applySetting(PluginInstance& instance, const std::string& assignment) {
+Setting parseSetting(PluginInstance& instance, const std::string& assignment) {
     const auto equals = assignment.find('=');
     if (equals == std::string::npos || equals == 0)
         throw HostError("a parameter setting reads NAME=VALUE or INDEX=VALUE, not '" + assignment +
@@ -41,7 +41,12 @@ void applySetting(PluginInstance& instance, const std::string& assignment) {
         value < 0.0f || value > 1.0f)
         throw HostError("the value of '" + name + "' must be a number from 0 to 1, not '" +
                         valueText + "'");
-    instance.setParameter(index, value);
+    return {index, value};
+}
+
+void applySetting(PluginInstance& instance, const std::string& assignment) {
+    const Setting setting = parseSetting(instance, assignment);
+    instance.setParameter(setting.index, setting.value);
 }
 
 } // namespace zu::host

@@ -1,6 +1,7 @@
 // Symmetric soft-clipping distortion through a 32768-entry curve table, mixed with the dry signal.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -34,11 +35,13 @@ private:
     void buildCurve(int exponent);
 
     std::unique_ptr<OverdriveProgram[]> programs;
-    std::unique_ptr<float[]> curve;
+    std::unique_ptr<float[]> curve; // each entry c of the curve as 1 - c
     Relaxed<float> drive;
     Relaxed<float> depth;
     Relaxed<float> volume;
     Relaxed<float> vu;
     Relaxed<std::int32_t> driveLevel;
-    Relaxed<std::int16_t> curveDirty;
+    // Set (released) after driveLevel is stored; the processing takes it with an exchange, so
+    // that a change arriving at any moment leads to a build that sees its driveLevel.
+    std::atomic<std::int16_t> curveDirty;
 };

@@ -1,13 +1,16 @@
 // The two processing routines. Per channel: store the sample in the ring, follow its polarity,
 // and at each accepted zero crossing overwrite the half-wave that just ended with the chosen
-// shape; the output is the ring's oldest sample, 1102 samples late.
+// shape; the output is the ring's oldest sample, 1102 samples late. A denormal input sample is
+// taken as a zero of its sign.
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
+#include "float_bits.h"
 #include "four_floats.h"
+#include "simd.h"
 #include "synthesis.h"
 #include "tarvel2.h"
 #include "wave_shapes.h"
@@ -41,9 +44,15 @@ struct Channel {
     float peak;
     float sign; // of the polarity; 0 while undetermined
 
-    // Whether x simply continues the current half-wave: nothing to do but raise the peak.
-    // False for NaN, which follow() passes over.
-    bool continues(float x) const { return x * sign > 0.0f; }
+    // Whether x leaves the half-wave as it is: nothing to do but raise the peak. True for a
+    // sample of the current polarity, or for 0 while the polarity is undetermined; false for
+    // NaN, which follow() passes over.
+    bool continues(float x) const { return sign == 0.0f ? x == 0.0f : x * sign > 0.0f; }
+
+    // The same for four samples.
+    Ints4 continues(const Floats4& x) const {
+        return sign == 0.0f ? x == Floats4{} : x * sign > Floats4{};
+    }
 
     void raisePeak(float x) {
         const float a = std::fabs(x);
@@ -142,8 +151,8 @@ template <bool Adding> void Tarvel2::run(float** inputs, float** outputs, VstInt
 
     // Frame i: store at ring position w, follow both channels, read the oldest sample at r.
     const auto frame = [&](VstInt32 i, VstInt32 w, VstInt32 r) {
-        const float x0 = in0[i];
-        const float x1 = in1[i];
+        const float x0 = zu::withoutDenormal(in0[i]);
+        const float x1 = zu::withoutDenormal(in1[i]);
         ringL[w] = x0;
         ringR[w] = x1;
         if (!(left.continues(x0) & right.continues(x1))) followBoth(left, right, x0, x1, w, s);
@@ -181,9 +190,11 @@ template <bool Adding> void Tarvel2::run(float** inputs, float** outputs, VstInt
         };
         VstInt32 k = 0;
         for (; k + 4 <= stretch; k += 4) {
-            const Floats4 x0 = load4(in0 + i + k);
-            const Floats4 x1 = load4(in1 + i + k);
-            if (!allSet((x0 * left.sign > zero) & (x1 * right.sign > zero))) {
+            Floats4 x0 = load4(in0 + i + k);
+            Floats4 x1 = load4(in1 + i + k);
+            zu::simd::flushDenormals(x0);
+            zu::simd::flushDenormals(x1);
+            if (!allSet(left.continues(x0) & right.continues(x1))) {
                 mergePeaks();
                 for (VstInt32 j = k; j < k + 4; ++j)
                     frame(i + j, w + j, r + j);

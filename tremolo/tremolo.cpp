@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "convert.h"
+#include "float_bits.h"
 #include "lfo_shape.h"
 #include "vu_meter.h"
 
@@ -194,8 +195,8 @@ template <bool Adding> void Tremolo::run(float** inputs, float** outputs, VstInt
         float y0[kGainInterval];
         float y1[kGainInterval];
         for (VstInt32 j = 0; j < frames; ++j) {
-            y0[j] = in0[start + j] * gainL;
-            y1[j] = in1[start + j] * gainR;
+            y0[j] = zu::withoutDenormal(in0[start + j]) * gainL;
+            y1[j] = zu::withoutDenormal(in1[start + j]) * gainR;
         }
         for (VstInt32 j = 0; j < frames; ++j)
             peaks[j] = zu::peakOf(peaks[j], y0[j], y1[j]);

@@ -1,10 +1,10 @@
 // zu-render PLUGIN IN OUT [--param NAME=VALUE ...] [--program N] [--block N]
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "audio_file.h"
+#include "command_line.h"
 #include "host.h"
 #include "host_error.h"
 #include "plugin_instance.h"
@@ -28,35 +28,19 @@ constexpr char kUsage[] =
     "  --program N         select program N before the parameters are set\n"
     "  --block N           frames per processing call (default 512)\n";
 
-int wholeNumber(const std::string& option, const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [p, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || p != end)
-        throw HostError(option + " takes a whole number, not '" + text + "'");
-    return value;
-}
-
 Options parse(int argc, char** argv) {
     Options options;
-    std::vector<std::string> positional;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--param" || arg == "--program" || arg == "--block") {
-            if (i + 1 >= argc) throw HostError(arg + " needs a value");
-            const std::string value = argv[++i];
-            if (arg == "--param")
-                options.settings.push_back(value);
-            else if (arg == "--program")
-                options.program = wholeNumber(arg, value);
-            else
-                options.block = wholeNumber(arg, value);
-        } else if (arg.rfind("--", 0) == 0) {
-            throw HostError("unknown option '" + arg + "'");
-        } else {
-            positional.push_back(arg);
-        }
+    const zu::host::CommandLine line =
+        zu::host::splitCommandLine(argc, argv, {"--param", "--program", "--block"});
+    for (const auto& [option, value] : line.options) {
+        if (option == "--param")
+            options.settings.push_back(value);
+        else if (option == "--program")
+            options.program = zu::host::numberOf<int>(option, value);
+        else
+            options.block = zu::host::numberOf<int>(option, value);
     }
+    const std::vector<std::string>& positional = line.positional;
     if (positional.size() != 3) throw HostError("expected PLUGIN IN.wav OUT.wav");
     options.plugin = positional[0];
     options.input = positional[1];

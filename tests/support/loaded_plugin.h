@@ -1,6 +1,7 @@
 // A built plug-in file loaded through the host library, as a host loads it.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,20 @@ struct LoadedPlugin {
             instance.processReplacing(inputs, outputs, frames);
         else
             instance.process(inputs, outputs, frames);
+    }
+
+    // The same over calls of 1, 2, ... 13 frames, then 1 again, and so on.
+    void runInBlocks(host::StereoSignal& in, host::StereoSignal& out, bool replacing = true) {
+        for (std::size_t done = 0, size = 1; done < in.frames();
+             done += size, size = size % 13 + 1) {
+            const auto frames = static_cast<VstInt32>(std::min(size, in.frames() - done));
+            float* inputs[2] = {in.left.data() + done, in.right.data() + done};
+            float* outputs[2] = {out.left.data() + done, out.right.data() + done};
+            if (replacing)
+                instance.processReplacing(inputs, outputs, frames);
+            else
+                instance.process(inputs, outputs, frames);
+        }
     }
 
     host::PluginLibrary library;
