@@ -19,9 +19,10 @@ float noise(std::uint32_t& state) {
 
 // A triangle from -1 to 1 whose period (in frames) is `period`, a power of two.
 float triangle(std::size_t frame, std::size_t period) {
-    const auto half = static_cast<std::int32_t>(period / 2);
+    const auto whole = static_cast<std::int32_t>(period);
+    const std::int32_t half = whole / 2;
     const auto phase = static_cast<std::int32_t>(frame % period);
-    const std::int32_t distance = phase < half ? phase : period - phase;
+    const std::int32_t distance = phase < half ? phase : whole - phase;
     return static_cast<float>(2 * distance - half) / static_cast<float>(half);
 }
 

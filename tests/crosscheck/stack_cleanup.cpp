@@ -8,7 +8,8 @@
 #endif
 
 // ebp, esi and edi survive the call in every convention: esi walks the arguments, edi keeps
-// the stack pointer as it was with all arguments pushed.
+// the stack pointer as it was with all arguments pushed, which is 16-byte aligned at the call
+// as the System V ABI wants (Windows needs only 4).
 asm(".text\n"
     ".globl " ZU_SYMBOL "\n" ZU_SYMBOL ":\n"
     "    pushl %ebp\n"
@@ -17,6 +18,10 @@ asm(".text\n"
     "    pushl %edi\n"
     "    movl 12(%ebp), %esi\n"
     "    movl 16(%ebp), %ecx\n"
+    "    leal (,%ecx,4), %eax\n"
+    "    subl %eax, %esp\n"
+    "    andl $-16, %esp\n"
+    "    addl %eax, %esp\n"
     "1:  testl %ecx, %ecx\n"
     "    jz 2f\n"
     "    decl %ecx\n"
