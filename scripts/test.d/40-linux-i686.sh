@@ -3,7 +3,7 @@
 # programs themselves the tests run under qemu-i386.
 set -euo pipefail
 scripts/build.sh build
-ctest --test-dir build --output-on-failure -R 'RendersAsTheNativeBuild'
+build/bin/crosscheck_tests --gtest_brief=1 --gtest_filter='*RendersAsTheNativeBuild*'
 emulator=$(scripts/i386-emulator.sh)
 scripts/build.sh build-i686 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/linux-i686.cmake \
     -DZU_BUILD_TOOLS=OFF -DZU_BUILD_EDITOR=OFF \
