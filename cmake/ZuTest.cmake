@@ -9,7 +9,9 @@ function(zu_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PLUGINS;LABELS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-    target_compile_definitions(${name} PRIVATE ZU_PLUGIN_DIR="${CMAKE_LIBRARY_OUTPUT_DIRECTORY}")
+    target_compile_definitions(${name} PRIVATE
+        ZU_PLUGIN_DIR="${CMAKE_LIBRARY_OUTPUT_DIRECTORY}"
+        ZU_PLUGIN_SUFFIX="${CMAKE_SHARED_MODULE_SUFFIX}")
     if(ARG_PLUGINS)
         add_dependencies(${name} ${ARG_PLUGINS})
     endif()
