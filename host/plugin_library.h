@@ -9,7 +9,7 @@ namespace zu::host {
 
 class PluginLibrary {
 public:
-    using EntryProc = AEffect* (*)(audioMasterCallback);
+    using EntryProc = AEffect*(VSTCALLBACK*)(audioMasterCallback);
 
     // Throws HostError when the file is missing, cannot be loaded or has no entry point.
     explicit PluginLibrary(const std::string& path);

@@ -14,7 +14,7 @@ namespace zu::testing {
 
 #ifdef ZU_PLUGIN_DIR
 inline std::string pluginPath(const std::string& name) {
-    return std::string(ZU_PLUGIN_DIR) + "/" + name + ".so";
+    return std::string(ZU_PLUGIN_DIR) + "/" + name + ZU_PLUGIN_SUFFIX;
 }
 #endif
 
