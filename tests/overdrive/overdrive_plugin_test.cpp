@@ -8,6 +8,7 @@
 #include "host_error.h"
 #include "loaded_plugin.h"
 #include "parameter_checks.h"
+#include "record_checks.h"
 
 namespace {
 
@@ -35,21 +36,8 @@ protected:
 };
 
 TEST_F(Overdrive, RecordAsTheHostSeesIt) {
-    const AEffect& r = plugin.instance.record();
-    EXPECT_EQ(std::memcmp(&r.magic, "PtsV", 4), 0);
-    EXPECT_EQ(r.uniqueID, 0x764F755A);
-    EXPECT_EQ(std::memcmp(&r.uniqueID, "ZuOv", 4), 0);
-    EXPECT_EQ(r.flags, 28);
-    EXPECT_EQ(r.numPrograms, 16);
-    EXPECT_EQ(r.numParams, 3);
-    EXPECT_EQ(r.numInputs, 2);
-    EXPECT_EQ(r.numOutputs, 2);
-    EXPECT_EQ(r.initialDelay, 0);
-    EXPECT_EQ(r.realQualities, 0);
-    EXPECT_EQ(r.offQualities, 0);
-    EXPECT_EQ(r.ioRatio, 1.0f);
-    EXPECT_EQ(r.version, 1);
-    EXPECT_EQ(r.user, &plugin.host);
+    EXPECT_EQ(plugin.instance.record().uniqueID, 0x764F755A);
+    zu::testing::expectEffectRecord(plugin, "ZuOv", 28, 3);
 }
 
 TEST_F(Overdrive, TheVersionQueryIsTheOnlyCallDuringCreation) {

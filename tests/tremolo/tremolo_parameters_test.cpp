@@ -9,6 +9,7 @@
 #include <string>
 
 #include "loaded_plugin.h"
+#include "record_checks.h"
 
 namespace {
 
@@ -35,21 +36,8 @@ protected:
 };
 
 TEST_F(TremoloParameters, RecordAsTheHostSeesIt) {
-    const AEffect& r = plugin.instance.record();
-    EXPECT_EQ(std::memcmp(&r.magic, "PtsV", 4), 0);
-    EXPECT_EQ(r.uniqueID, 0x7254755A);
-    EXPECT_EQ(std::memcmp(&r.uniqueID, "ZuTr", 4), 0);
-    EXPECT_EQ(r.flags, 28);
-    EXPECT_EQ(r.numPrograms, 16);
-    EXPECT_EQ(r.numParams, 4);
-    EXPECT_EQ(r.numInputs, 2);
-    EXPECT_EQ(r.numOutputs, 2);
-    EXPECT_EQ(r.initialDelay, 0);
-    EXPECT_EQ(r.version, 1);
-    EXPECT_EQ(r.user, &plugin.host);
-    const auto calls = plugin.host.calls();
-    ASSERT_EQ(calls.size(), 1u) << "only the version query during creation";
-    EXPECT_EQ(calls[0].opcode, audioMasterVersion);
+    EXPECT_EQ(plugin.instance.record().uniqueID, 0x7254755A);
+    zu::testing::expectEffectRecord(plugin, "ZuTr", 28, 4);
 }
 
 TEST_F(TremoloParameters, NamesLabelsAndTheTextsOfANewEffect) {
