@@ -1,6 +1,8 @@
 // A built plug-in file loaded through the host library, as a host loads it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -58,6 +60,17 @@ inline host::StereoSignal stereo(const std::vector<float>& left, const std::vect
     s.left = left;
     s.right = right;
     return s;
+}
+
+// One call of the same input through each instance: the two outputs must be equal.
+inline ::testing::AssertionResult sameOutput(LoadedPlugin& a, LoadedPlugin& b,
+                                             const host::StereoSignal& input) {
+    host::StereoSignal inA = input, inB = input;
+    host::StereoSignal outA(input.frames()), outB(input.frames());
+    a.run(inA, outA);
+    b.run(inB, outB);
+    if (outA.left == outB.left && outA.right == outB.right) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the two instances give different output";
 }
 
 } // namespace zu::testing
